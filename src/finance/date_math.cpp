@@ -1,0 +1,1 @@
+#include "finance/financial_types.h"
