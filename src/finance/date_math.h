@@ -1,9 +1,9 @@
 #pragma once
 
+#include "finance/financial_types.h"
+
 #include <cstdint>
 #include <string>
-
-#include "finance/financial_types.h"
 
 namespace calvora {
 
@@ -48,11 +48,15 @@ public:
     /// One period back, the mirror of NextDate.
     TDateTime PrevDate(int frequency, TDateTime date) const;
     /// Whole periods between earlier and later; fills OddDays, WholePeriods and
-    /// FractionalPeriods (whole periods plus odd days expressed in periods).
-    /// Codes 0 and 1 (and negative codes) give 0 periods and the day difference
-    /// as odd days; codes above 11 count one-day periods. Reversed dates
-    /// (later < earlier) give 0 periods, odd days = later - earlier (negative)
-    /// and FractionalPeriods = odd days / the nominal period length.
+    /// FractionalPeriods (whole periods plus odd days expressed in periods: odd
+    /// days over the nominal days per period, 15 for "Half Month", the length of
+    /// the period holding them for the other twice-monthly rules).
+    /// Codes 0 and 1 (and negative codes) give 0 periods, the day difference as
+    /// odd days and FractionalPeriods 0; codes above 11 count one-day periods.
+    /// Reversed dates (later < earlier) give 0 periods, odd days = later - earlier
+    /// (negative) and FractionalPeriods = odd days / the nominal period length.
+    /// Calendar steps are counted one by one (at most 240,000 over the whole date
+    /// range); fixed-length steps are counted by division.
     int PeriodsBetween(int frequency, TDateTime later, TDateTime earlier);
     /// Day count between two dates: method 0 actual days; 1 30/360 with the 31st
     /// of the later date kept unless the earlier day is 30 or 31; 2 both 31sts
@@ -75,8 +79,10 @@ public:
     std::int32_t WholePeriods = 0;
     Extended FractionalPeriods = 0;
     bool MonthEndAnchor = true;
+    /// Day of month a series returns to; held inside the target month when used.
     std::uint16_t AnchorDay = 1;
     TDateTime AnchorDate = 0;
+    /// A TwiceMonthlyDays code; values above 13 count as 13 ("Half Month").
     std::uint8_t TwiceMonthlyRule = tmHalfMonth;
 
 private:
@@ -90,7 +96,7 @@ private:
     int MonthsBack(int months, int day) const;
     int YearForward(int day) const;
     int YearBack(int day) const;
-    int ClampedAnchorDay(int year, int month) const;
+    int ClampedAnchorDay(int monthLength) const;
     int TwiceMonthlyPeriodsBetween(int later, int earlier);
     int HalfMonthPeriodsBetween(int later, int earlier);
     int CountBack(int frequency, int later, int earlier, bool inclusive, int& reached) const;
