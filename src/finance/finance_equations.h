@@ -7,8 +7,15 @@
 
 namespace calvora {
 
+/// Magnitude from which RoundMoney leaves a value as it is.
+inline constexpr Extended kRoundMoneyLimit = 1e12L;
+
 /// Rounds x to n decimals, half away from zero, exactly as the six-decimal text
-/// form of x would round: x is first rounded to six decimals, then to n (n <= 6).
+/// form of x would round: the exact binary value is first rounded to six decimals
+/// (half away from zero), then the (n+1)-th decimal of that decides. The result
+/// is the extended value nearest to the rounded decimal; a zero result is +0.
+/// n is clamped to 0..6. NaN, infinities and |x| >= kRoundMoneyLimit are returned
+/// unchanged. Works on the bits of x: no text, no allocation.
 Extended RoundMoney(Extended x, int n = 2);
 
 /// Integer and real powers on extended floats. No state.

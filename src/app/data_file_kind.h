@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/tool_window.h"
+
+#include <QString>
+
+#include <optional>
+
+// The tool window that opens a calculator data file, told by the file's extension:
+// "ref" the refinance advisor, "bam" the amortization schedule (letter case ignored).
+// Nothing for any other file.
+std::optional<ToolKind> DataFileKind(const QString& path);

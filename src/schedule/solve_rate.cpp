@@ -1,0 +1,82 @@
+// The unknown annual rate: a secant search on the final balance.
+#include <cmath>
+
+#include "finance/finance_errors.h"
+#include "schedule/cash_schedule.h"
+
+namespace calvora {
+
+namespace {
+
+constexpr Extended kFirstTrialRate = 0.1L;
+constexpr Extended kRateStep = 0.000009L;
+constexpr Extended kRateTolerance = 0.00001L;
+constexpr int kMaximumRounds = 200;
+constexpr Extended kBalanceTolerance = 0.005L;
+
+// Restores the caller's last-payment mode however the search ends.
+class LastPaymentModeScope {
+public:
+    LastPaymentModeScope(std::uint8_t& mode, std::uint8_t searchMode)
+        : m_mode(mode)
+        , m_saved(mode) {
+        m_mode = searchMode;
+    }
+    ~LastPaymentModeScope() { m_mode = m_saved; }
+    LastPaymentModeScope(const LastPaymentModeScope&) = delete;
+    LastPaymentModeScope& operator=(const LastPaymentModeScope&) = delete;
+
+private:
+    std::uint8_t& m_mode;
+    std::uint8_t m_saved;
+};
+
+} // namespace
+
+Extended TCash_Schedule_Base::SolveRate() {
+    Extended rate = kFirstTrialRate;
+    {
+        LastPaymentModeScope scope(LastPaymentMode, 4);
+        const auto finalBalanceAt = [this](Extended trialRate) {
+            m_rows.Clear();
+            SetTrialRate(trialRate);
+            RunSchedule();
+            return m_finalBalance;
+        };
+        Extended change = 0;
+        int rounds = 0;
+        while (true) {
+            const Extended balance = finalBalanceAt(rate);
+            change = finalBalanceAt(rate + kRateStep) - balance;
+            // A trial rate below -100 % or a schedule that overflows gives no
+            // usable slope: the search cannot go on.
+            if (!std::isfinite(balance) || !std::isfinite(change)) {
+                RaiseCashScheduleError(1020);
+            }
+            if (change == 0) {
+                break;
+            }
+            const Extended next = rate - balance / change * kRateStep;
+            if (!std::isfinite(next)) {
+                RaiseCashScheduleError(1020);
+            }
+            ++rounds;
+            if (std::fabs(next - rate) < kRateTolerance || rounds >= kMaximumRounds) {
+                break;
+            }
+            rate = next;
+        }
+        if (rounds >= kMaximumRounds && std::fabs(change) >= kBalanceTolerance) {
+            RaiseCashScheduleError(1020);
+        }
+    }
+    for (TCashInputClass& event : Events()) {
+        event.AmountUnknown = false;
+        event.RateUnknown = false;
+    }
+    m_annualRate = rate;
+    SetRates();
+    return rate;
+}
+
+} // namespace calvora
