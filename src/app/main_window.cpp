@@ -4,6 +4,7 @@
 #include "app/data_file_kind.h"
 #include "app/help_router.h"
 #include "app/launch_catalog.h"
+#include "app/printer_catalog.h"
 #include "app/printer_form.h"
 #include "app/skin_dialog.h"
 #include "app/skin_engine.h"

@@ -149,6 +149,12 @@ std::string OptionSet::HelpText() const
     return out.str();
 }
 
+std::vector<OptionSpec> Joined(std::vector<OptionSpec> first, const std::vector<OptionSpec>& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 Extended ParseNumber(const std::string& text, const std::string& option)
 {
     if (!IsPlainDecimal(text, true))

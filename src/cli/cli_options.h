@@ -71,6 +71,9 @@ private:
     std::map<std::string, std::string> m_values;
 };
 
+/// The specs of first followed by those of second.
+std::vector<OptionSpec> Joined(std::vector<OptionSpec> first, const std::vector<OptionSpec>& second);
+
 /// Strict decimal number: optional sign, digits with at most one point, no
 /// exponent, no spaces. Raises EUsageError naming option otherwise.
 Extended ParseNumber(const std::string& text, const std::string& option);

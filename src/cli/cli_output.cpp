@@ -114,6 +114,13 @@ void ResultReport::AddOutput(const std::string& key, const std::string& label,
 
 void ResultReport::SetSolvedFor(const std::string& key) { m_solvedFor = key; }
 
+void ResultReport::AddJsonMember(const std::string& key, const std::string& json)
+{
+    m_jsonMembers.emplace_back(key, json);
+}
+
+void ResultReport::AddTextBlock(const std::string& text) { m_textBlock += text; }
+
 void ResultReport::WriteText(std::ostream& out) const
 {
     for (const auto& entry : m_outputs)
@@ -122,6 +129,7 @@ void ResultReport::WriteText(std::ostream& out) const
         out << '\n';
     for (const auto& entry : m_settings)
         WriteLine(out, entry.Label, entry.Value.Text, false);
+    out << m_textBlock;
 }
 
 void ResultReport::WriteJson(std::ostream& out) const
@@ -141,7 +149,10 @@ void ResultReport::WriteJson(std::ostream& out) const
     object(m_inputs, m_settings);
     out << ", \"outputs\": ";
     object(m_outputs, {});
-    out << ", \"solved_for\": " << JsonString(m_solvedFor) << "}\n";
+    out << ", \"solved_for\": " << JsonString(m_solvedFor);
+    for (const auto& [key, json] : m_jsonMembers)
+        out << ", " << JsonString(key) << ": " << json;
+    out << "}\n";
 }
 
 void ResultReport::Write(std::ostream& out, bool json) const

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "finance/financial_types.h"
@@ -39,6 +40,10 @@ public:
                    bool solved = false);
     /// Key of the solved value, or "none".
     void SetSolvedFor(const std::string& key);
+    /// A further member of the JSON object, its value already JSON.
+    void AddJsonMember(const std::string& key, const std::string& json);
+    /// Text printed after the labelled lines.
+    void AddTextBlock(const std::string& text);
 
     void WriteText(std::ostream& out) const;
     void WriteJson(std::ostream& out) const;
@@ -57,6 +62,8 @@ private:
     std::vector<Entry> m_settings;
     std::vector<Entry> m_outputs;
     std::string m_solvedFor = "none";
+    std::vector<std::pair<std::string, std::string>> m_jsonMembers;
+    std::string m_textBlock;
 };
 
 /// A JSON string literal with the necessary escapes.

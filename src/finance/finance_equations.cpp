@@ -1,11 +1,11 @@
 #include "finance/finance_equations.h"
 
+#include "finance/finance_errors.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
-
-#include "finance/finance_errors.h"
 
 namespace calvora {
 
@@ -16,20 +16,20 @@ namespace {
 constexpr Extended kTruncatedE = 2.718281828L;
 
 // The conversion itself, for positive period counts on both sides.
-Extended ConvertPositive(Extended rate, int fromPeriods, int toPeriods)
-{
-    return toPeriods *
-           (TequPower::Power(1 + rate / fromPeriods, static_cast<Extended>(fromPeriods) / toPeriods) -
-            1);
+Extended ConvertPositive(Extended rate, int fromPeriods, int toPeriods) {
+    return toPeriods * (TequPower::Power(1 + rate / fromPeriods,
+                                         static_cast<Extended>(fromPeriods) / toPeriods) -
+                        1);
 }
 
 // A year length of 0 days or less would divide by zero; it counts as 365.
-int YearDays(int daysInYear) { return daysInYear > 0 ? daysInYear : 365; }
+int YearDays(int daysInYear) {
+    return daysInYear > 0 ? daysInYear : 365;
+}
 
 } // namespace
 
-Extended TequPower::IntPower(Extended x, std::int32_t n)
-{
+Extended TequPower::IntPower(Extended x, std::int32_t n) {
     // |INT32_MIN| does not fit in 32 bits.
     std::int64_t remaining = std::llabs(static_cast<std::int64_t>(n));
     Extended result = 1;
@@ -44,8 +44,7 @@ Extended TequPower::IntPower(Extended x, std::int32_t n)
     return n < 0 ? 1 / result : result;
 }
 
-Extended TequPower::Power(Extended base, Extended exponent)
-{
+Extended TequPower::Power(Extended base, Extended exponent) {
     if (exponent == 0)
         return 1;
     if (base == 0 && exponent > 0)
@@ -56,8 +55,7 @@ Extended TequPower::Power(Extended base, Extended exponent)
     return std::exp(exponent * std::log(base));
 }
 
-Extended TequRate::ConvertNominalRate(Extended rate, int fromPeriods, int toPeriods)
-{
+Extended TequRate::ConvertNominalRate(Extended rate, int fromPeriods, int toPeriods) {
     if (toPeriods == -1)
         return std::log(1 + rate);
     if (toPeriods <= 0 || fromPeriods <= 0)
@@ -65,8 +63,7 @@ Extended TequRate::ConvertNominalRate(Extended rate, int fromPeriods, int toPeri
     return ConvertPositive(rate, fromPeriods, toPeriods);
 }
 
-Extended TequRate::ConvertNominalRateTo(Extended rate, int toPeriods, int fromPeriods)
-{
+Extended TequRate::ConvertNominalRateTo(Extended rate, int toPeriods, int fromPeriods) {
     if (fromPeriods == -1)
         return std::exp(rate) - 1;
     if (fromPeriods <= 0 || toPeriods <= 0)
@@ -75,8 +72,7 @@ Extended TequRate::ConvertNominalRateTo(Extended rate, int toPeriods, int fromPe
 }
 
 Extended TequRate::PeriodicRate(int paymentFrequency, int compoundingFrequency, int daysInYear,
-                                Extended annualRate, Extended& dailyRate)
-{
+                                Extended annualRate, Extended& dailyRate) {
     dailyRate = annualRate / YearDays(daysInYear);
     if (compoundingFrequency >= fqWeekly && compoundingFrequency <= fqAnnually &&
         compoundingFrequency <= paymentFrequency)
@@ -91,8 +87,7 @@ Extended TequRate::PeriodicRate(int paymentFrequency, int compoundingFrequency, 
 }
 
 Extended TequRate::PeriodicRateSimple(int frequency, int daysInYear, Extended annualRate,
-                                      Extended& dailyRate)
-{
+                                      Extended& dailyRate) {
     dailyRate = annualRate / YearDays(daysInYear);
     if (frequency < fqWeekly || frequency > fqAnnually)
         return dailyRate;
@@ -102,8 +97,7 @@ Extended TequRate::PeriodicRateSimple(int frequency, int daysInYear, Extended an
 Extended TequRate::CanadianPeriodicRate(int paymentFrequency, int oddDaysMode,
                                         int compoundingFrequency, int daysInYear,
                                         Extended annualRate, Extended& dailyRate,
-                                        Extended& effectiveAnnualRate)
-{
+                                        Extended& effectiveAnnualRate) {
     if (paymentFrequency <= fqContinuous || paymentFrequency >= fqExact)
         RaiseFinanceError(433);
     if (oddDaysMode == 0 && paymentFrequency == fqDaily)
@@ -111,9 +105,8 @@ Extended TequRate::CanadianPeriodicRate(int paymentFrequency, int oddDaysMode,
     const int paymentsPerYear = PeriodsPerYear(paymentFrequency);
     const int compoundingsPerYear = PeriodsPerYear(compoundingFrequency);
     const bool halfYearly = compoundingFrequency == fqSemiannually;
-    const bool monthlyOrLonger =
-        paymentFrequency == fqTwiceMonthly ||
-        (paymentFrequency >= fqMonthly && paymentFrequency <= fqAnnually);
+    const bool monthlyOrLonger = paymentFrequency == fqTwiceMonthly ||
+                                 (paymentFrequency >= fqMonthly && paymentFrequency <= fqAnnually);
     const int count = halfYearly && monthlyOrLonger ? compoundingsPerYear : paymentsPerYear;
     const int days = YearDays(daysInYear);
 
@@ -131,8 +124,7 @@ Extended TequRate::CanadianPeriodicRate(int paymentFrequency, int oddDaysMode,
 }
 
 Extended TequFinancial::Interest(int periods, int compoundingFrequency, Extended principal,
-                                 Extended periodicRate)
-{
+                                 Extended periodicRate) {
     Extended interest = 0;
     if (compoundingFrequency == fqContinuous)
         interest = principal * std::exp(periodicRate * periods * std::log(kTruncatedE)) - principal;
@@ -145,8 +137,7 @@ Extended TequFinancial::Interest(int periods, int compoundingFrequency, Extended
 }
 
 Extended TequFinancial::FutureValue(int periods, bool simple, Extended amount,
-                                    Extended periodicRate)
-{
+                                    Extended periodicRate) {
     Extended result = amount;
     if (std::fabs(amount) < 0.01L || std::fabs(periodicRate) < 0.00002L || periods == 0)
         result = amount;
@@ -159,13 +150,11 @@ Extended TequFinancial::FutureValue(int periods, bool simple, Extended amount,
 }
 
 Extended TequFinancial::FutureValueOfSeries(int periods, int due, Extended pv, Extended payment,
-                                            Extended periodicRate)
-{
+                                            Extended periodicRate) {
     Extended result = 0;
     if (periodicRate != 0) {
         const Extended growth = TequPower::IntPower(1 + periodicRate, periods);
-        result = pv * growth +
-                 payment * (growth - 1) * (1 + periodicRate * due) / periodicRate;
+        result = pv * growth + payment * (growth - 1) * (1 + periodicRate * due) / periodicRate;
     } else {
         // Without interest the series simply adds up.
         result = pv + payment * periods;
@@ -175,15 +164,13 @@ Extended TequFinancial::FutureValueOfSeries(int periods, int due, Extended pv, E
 }
 
 Extended TequFinancial::PresentWorth(int periods, bool simple, Extended amount,
-                                     Extended periodicRate)
-{
+                                     Extended periodicRate) {
     if (simple)
         return amount / (1 + periodicRate * periods);
     return amount / TequPower::IntPower(1 + periodicRate, periods);
 }
 
-Extended TequFinancial::Payment(int periods, Extended periodicRate, Extended principal)
-{
+Extended TequFinancial::Payment(int periods, Extended periodicRate, Extended principal) {
     if (principal < 0)
         RaiseFinanceError(425);
     if (periods < 0)
@@ -200,8 +187,7 @@ Extended TequFinancial::Payment(int periods, Extended periodicRate, Extended pri
 }
 
 std::int64_t TequFinancial::NumberOfPeriods(int due, Extended fv, Extended pv, Extended payment,
-                                            Extended periodicRate)
-{
+                                            Extended periodicRate) {
     if (pv * periodicRate > std::fabs(payment))
         RaiseFinanceError(426);
     Extended periods = 0;
@@ -220,8 +206,7 @@ std::int64_t TequFinancial::NumberOfPeriods(int due, Extended fv, Extended pv, E
     return std::llrint(periods);
 }
 
-Extended TequFinancial::EffectiveAnnualYield(int days, Extended interest, Extended principal)
-{
+Extended TequFinancial::EffectiveAnnualYield(int days, Extended interest, Extended principal) {
     if (days <= 0 || principal <= 0)
         RaiseFinanceError(422);
     return (TequPower::Power(1 + interest / principal, 365.0L / days) - 1) * 100;

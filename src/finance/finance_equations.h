@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdint>
-
 #include "finance/date_math.h"
 #include "finance/financial_types.h"
+
+#include <cstdint>
 
 namespace calvora {
 

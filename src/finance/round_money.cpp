@@ -1,10 +1,10 @@
+#include "finance/finance_equations.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
-
-#include "finance/finance_equations.h"
 
 namespace calvora {
 
@@ -25,8 +25,7 @@ constexpr int kMicrosTwos = 6;
 
 // |x| * 10^6 rounded half away from zero, computed exactly from the binary
 // value. |x| < 10^12 keeps the result below 10^18.
-std::uint64_t ExactMicros(Extended x)
-{
+std::uint64_t ExactMicros(Extended x) {
     std::uint64_t significand = 0;
     std::uint16_t signAndExponent = 0;
     std::memcpy(&significand, &x, sizeof significand);
@@ -45,8 +44,7 @@ std::uint64_t ExactMicros(Extended x)
 
 } // namespace
 
-Extended RoundMoney(Extended x, int n)
-{
+Extended RoundMoney(Extended x, int n) {
     // Also lets NaN and infinities through unchanged.
     if (!(x < kRoundMoneyLimit && x > -kRoundMoneyLimit))
         return x;

@@ -65,19 +65,25 @@ void ReplaceSingleLetter(std::string& pattern, char lower, std::string_view repl
 }
 
 // Day, month and year as numbers in the pattern's own order, joined by its first
-// separator character that is not a blank.
+// separator that is not a blank.
 std::string NumericDateMask(std::string_view pattern, TDateYearDigits year)
 {
     std::string order;
-    char separator = 0;
-    for (const char c : pattern) {
+    std::string separator;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
         const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         if (lower == 'd' || lower == 'm' || lower == 'y') {
             if (order.find(lower) == std::string::npos) {
                 order += lower;
             }
-        } else if (separator == 0 && c != ' ' && !(lower >= 'a' && lower <= 'z') && c != '\'') {
-            separator = c;
+        } else if (separator.empty() && c != ' ' && c != '\'' && !(lower >= 'a' && lower <= 'z')) {
+            // The whole character, however many bytes it takes.
+            std::size_t j = i + 1;
+            while (j < pattern.size() && (static_cast<unsigned char>(pattern[j]) & 0xC0) == 0x80) {
+                ++j;
+            }
+            separator = pattern.substr(i, j - i);
         }
     }
     for (const char letter : std::string_view("dmy")) {
@@ -87,12 +93,29 @@ std::string NumericDateMask(std::string_view pattern, TDateYearDigits year)
     }
     std::string mask;
     for (const char letter : order) {
-        if (!mask.empty() && separator != 0) {
+        if (!mask.empty()) {
             mask += separator;
         }
         mask += letter == 'd' ? "dd" : letter == 'm' ? "MM" : year == TDateYearDigits::Four ? "yyyy" : "yy";
     }
     return mask;
+}
+
+// Byte length of the first `count` characters of a UTF-8 text.
+std::size_t BytesOfFirst(std::string_view text, std::size_t count)
+{
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && seen++ == count) {
+            return i;
+        }
+    }
+    return text.size();
+}
+
+bool IsDateLetter(char c)
+{
+    return IsLetter(c, 'd') || IsLetter(c, 'm') || IsLetter(c, 'y');
 }
 
 } // namespace
@@ -153,12 +176,18 @@ std::string TMasks::BuildDateMask(std::string_view regionalPattern, TDateYearDig
             pattern.replace(pos, yearLetters, "yy");
         }
     }
-    // Cutting a longer pattern could drop year digits or split a month name;
-    // the numeric pattern of the same order always fits.
-    if (CodePoints(pattern) > kDateMaskLength) {
+    if (CodePoints(pattern) <= kDateMaskLength) {
+        return pattern;
+    }
+    // The cut may drop trailing separators only: cutting into the date letters
+    // would lose year digits or a whole day or month. The numeric pattern of the
+    // same order always fits.
+    const std::size_t cut = BytesOfFirst(pattern, kDateMaskLength);
+    const std::string_view rest = std::string_view(pattern).substr(cut);
+    if (std::any_of(rest.begin(), rest.end(), IsDateLetter)) {
         return NumericDateMask(pattern, year);
     }
-    return pattern;
+    return pattern.substr(0, cut);
 }
 
 } // namespace calvora

@@ -116,7 +116,7 @@ Extended TCash_Schedule_Base::DiscountFlows(bool unknownFlows, bool straightLine
         const bool noRate = event.SeriesType == stFixedPrincipal;
         const Extended periodic = noRate ? 0 : q.PeriodicRate;
         const Extended daily = noRate ? 0 : q.DailyRate;
-        const int compounding = straightLine ? fqMonthly : q.CompoundingFrequency;
+        const int compounding = straightLine ? int{fqMonthly} : int{q.CompoundingFrequency};
         if (compounding == fqContinuous) {
             value *= TequPower::Power(kContinuousBase, -daily * event.OddDays);
         } else if (compounding == fqDaily) {

@@ -1,30 +1,27 @@
-#include <gtest/gtest.h>
+#include "finance/finance_equations.h"
+#include "support/round_money_reference.h"
 
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <string>
-
-#include "finance/finance_equations.h"
-#include "support/round_money_reference.h"
 
 namespace calvora {
 namespace {
 
 using reference::MoneyText;
 
-bool SameBits(long double a, long double b)
-{
+bool SameBits(long double a, long double b) {
     // The 80-bit value occupies the first ten bytes; the rest is padding.
     return std::memcmp(&a, &b, 10) == 0;
 }
 
-std::string Show(long double x)
-{
+std::string Show(long double x) {
     char text[64];
     std::snprintf(text, sizeof text, "%.21Lg", x);
     return text;
@@ -34,8 +31,7 @@ std::string Show(long double x)
 // the output: the count and the first few cases.
 class Disagreements {
 public:
-    void Check(long double x, int n, long double expected)
-    {
+    void Check(long double x, int n, long double expected) {
         const long double actual = RoundMoney(x, n);
         if (SameBits(actual, expected))
             return;
@@ -43,8 +39,7 @@ public:
             m_first += "RoundMoney(" + Show(x) + ", " + std::to_string(n) + ") = " + Show(actual) +
                        ", text gives " + Show(expected) + "\n";
     }
-    void Note(const std::string& what)
-    {
+    void Note(const std::string& what) {
         if (++m_count <= 5)
             m_first += what + "\n";
     }
@@ -56,8 +51,7 @@ private:
     std::string m_first;
 };
 
-TEST(RoundMoney, WorkedCasesRoundHalfAwayFromZero)
-{
+TEST(RoundMoney, WorkedCasesRoundHalfAwayFromZero) {
     struct Case {
         long double x;
         int n;
@@ -95,8 +89,7 @@ TEST(RoundMoney, WorkedCasesRoundHalfAwayFromZero)
     }
 }
 
-TEST(RoundMoney, EdgeValuesHaveDocumentedResults)
-{
+TEST(RoundMoney, EdgeValuesHaveDocumentedResults) {
     const long double inf = std::numeric_limits<long double>::infinity();
     const long double tie = 0.0078125L; // 1/128: exactly half a millionth above 0.007812
     struct Case {
@@ -114,14 +107,14 @@ TEST(RoundMoney, EdgeValuesHaveDocumentedResults)
         {999999999999.994L, 2, 999999999999.99L},
         {LDBL_TRUE_MIN, 2, 0.0L},
         {-LDBL_MIN, 6, 0.0L},
-        {-0.0L, 2, 0.0L},      // never a negative zero
-        {-0.001L, 2, 0.0L},    // "-.001" keeps "-.00": still +0
+        {-0.0L, 2, 0.0L},   // never a negative zero
+        {-0.001L, 2, 0.0L}, // "-.001" keeps "-.00": still +0
         {-0.0049L, 2, 0.0L},
-        {tie, 6, 0.007813L},   // the six-decimal step rounds ties away from zero
+        {tie, 6, 0.007813L}, // the six-decimal step rounds ties away from zero
         {-tie, 6, -0.007813L},
         {tie, 5, 0.00781L},
-        {1.6L, -3, 2.0L},      // n below 0 acts as 0
-        {tie, 9, 0.007813L},   // n above 6 acts as 6
+        {1.6L, -3, 2.0L},    // n below 0 acts as 0
+        {tie, 9, 0.007813L}, // n above 6 acts as 6
     };
     for (const Case& c : data) {
         const long double actual = RoundMoney(c.x, c.n);
@@ -135,18 +128,22 @@ TEST(RoundMoney, EdgeValuesHaveDocumentedResults)
     EXPECT_TRUE(std::isnan(RoundMoney(-nan, 2)));
 }
 
-TEST(RoundMoney, ReferenceTextHasThePatternShape)
-{
+TEST(RoundMoney, ReferenceTextHasThePatternShape) {
     struct Case {
         long double x;
         const char* text;
     };
     const Case data[] = {
-        {0.5L, ".5"},          {0.0L, ".0"},
-        {-0.0000004L, ".0"},   {-0.0000005L, "-.000001"},
-        {2.675L, "2.675"},     {static_cast<long double>(2.675), "2.675"},
-        {12.0L, "12.0"},       {9999999999.9999996L, "10000000000.0"},
-        {0.0078125L, ".007813"}, {-1234.5678901L, "-1234.56789"},
+        {0.5L, ".5"},
+        {0.0L, ".0"},
+        {-0.0000004L, ".0"},
+        {-0.0000005L, "-.000001"},
+        {2.675L, "2.675"},
+        {static_cast<long double>(2.675), "2.675"},
+        {12.0L, "12.0"},
+        {9999999999.9999996L, "10000000000.0"},
+        {0.0078125L, ".007813"},
+        {-1234.5678901L, "-1234.56789"},
     };
     for (const Case& c : data) {
         EXPECT_STREQ(reference::SixDecimalTextByPrintf(c.x).chars, c.text) << Show(c.x);
@@ -161,8 +158,7 @@ TEST(RoundMoney, ReferenceTextHasThePatternShape)
 // entirely of C library text functions (printf digits, strtold of the result);
 // the long-division digits used by the half-cent sweep are checked against
 // printf's on the same values.
-TEST(RoundMoney, MatchesTextReferenceOnRandomValues)
-{
+TEST(RoundMoney, MatchesTextReferenceOnRandomValues) {
     std::mt19937_64 random(20261211);
     std::uniform_int_distribution<int> kind(0, 4);
     std::uniform_int_distribution<int> decimals(0, 8);
@@ -199,8 +195,8 @@ TEST(RoundMoney, MatchesTextReferenceOnRandomValues)
         }
     };
 
-    const long double fixed[] = {2.675L, 1.005L, 0.125L, 1e-7L, 9999999999.995L, 0.0078125L,
-                                 5e-7L, 4.999999e-7L, 0.0L, 1.0L};
+    const long double fixed[] = {2.675L,     1.005L, 0.125L,       1e-7L, 9999999999.995L,
+                                 0.0078125L, 5e-7L,  4.999999e-7L, 0.0L,  1.0L};
     Disagreements disagreements;
     int formatterDisagreements = 0;
     constexpr int kValues = 1'000'000;
@@ -232,8 +228,7 @@ TEST(RoundMoney, MatchesTextReferenceOnRandomValues)
 // beyond, every ninth half cent (9 is coprime to 2 and 5, so every cent ending
 // and both halves are met throughout). CALVORA_FULL_HALF_CENT_SWEEP=1 checks
 // every half cent of the whole range (about half a minute under the sanitizers).
-TEST(RoundMoney, MatchesTextReferenceOnHalfCents)
-{
+TEST(RoundMoney, MatchesTextReferenceOnHalfCents) {
     constexpr std::int64_t kHalfCents = 20'000'000;
     constexpr std::int64_t kDenseHalfCents = 200'000;
     const bool full = std::getenv("CALVORA_FULL_HALF_CENT_SWEEP") != nullptr;

@@ -79,7 +79,7 @@ TEST(FormatText, Directives)
         {"%16.2m", {1234.5}, German(), "      1.234,50 €"},
         {"%16.2m", {-1234.5}, German(), "     -1.234,50 €"},
         {"%14.4f", {7.125}, German(), "        7,1250"},
-        {"%14.2n", {1234567.5}, French(), "  1 234 567,50"},
+        {"%14.2n", {1234567.5}, French(), "  1\u202F234\u202F567,50"},
     };
     for (const FormatCase& c : data) {
         EXPECT_EQ(FormatText(c.Pattern, c.Args, c.Regional), c.Expected) << c.Pattern;

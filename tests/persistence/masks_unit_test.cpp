@@ -65,13 +65,17 @@ TEST(TMasks, DateMaskFourDigitYears)
         {"d/M/y", "dd/MM/yyyy"},
         {"d-m-Y", "dd-MM-yyyy"},
         {"dd.MM.yyy", "dd.MM.yyyy"},
-        {"yyyy年M月d日", "yyyy年MM月dd日"},
+        {"yyyy年M月d", "yyyy年MM月dd"},
         // Longer than ten characters: the numeric pattern of the same order,
         // never a cut that drops year digits or splits a month name.
         {"d. M. yyyy", "dd.MM.yyyy"},
         {"dd-MMM-yy", "dd-MM-yyyy"},
         {"yyyy. MM. dd.", "yyyy.MM.dd"},
         {"dd/MM/yyyyy", "dd/MM/yyyy"},
+        {"yyyy.M.d.", "yyyy.MM.dd"},
+        // A cut that only drops trailing separators is kept.
+        {"yyyy年M月d日", "yyyy年MM月dd"},
+        {"d/M/yyyy 'r.'", "dd/MM/yyyy"},
         // A pattern the rules do not touch.
         {"yyyyMMdd", "yyyyMMdd"},
     };

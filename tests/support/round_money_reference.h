@@ -15,14 +15,14 @@
 // - n is clamped to 0..6; NaN, infinities and |x| >= kRoundMoneyLimit come back
 //   unchanged.
 
+#include "finance/finance_equations.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-#include "finance/finance_equations.h"
 
 namespace calvora::reference {
 
@@ -35,8 +35,7 @@ struct MoneyText {
 /// decimal expansion of ax (0 <= ax < kRoundMoneyLimit), by the C library:
 /// with as many decimals as ax has fraction bits the expansion is exact (values
 /// below 2^-67 get 130 decimals, far beyond the seventh).
-inline MoneyText SevenDecimalsByPrintf(long double ax)
-{
+inline MoneyText SevenDecimalsByPrintf(long double ax) {
     const int decimals = ax == 0 ? 7 : std::clamp(63 - std::ilogb(ax), 7, 130);
     char exact[160];
     std::snprintf(exact, sizeof exact, "%.*Lf", decimals, ax);
@@ -50,8 +49,7 @@ inline MoneyText SevenDecimalsByPrintf(long double ax)
 /// The same characters by long division of the significand: the value is
 /// m * 2^-bits with a 64-bit m; each decimal is the integer part of ten times the
 /// remaining fraction.
-inline MoneyText SevenDecimalsByDivision(long double ax)
-{
+inline MoneyText SevenDecimalsByDivision(long double ax) {
     __extension__ using Uint128 = unsigned __int128;
     int exponent = 0;
     const long double fraction = std::frexp(ax, &exponent);
@@ -90,8 +88,7 @@ inline MoneyText SevenDecimalsByDivision(long double ax)
 /// from zero at the sixth decimal (the seventh decides), drops trailing zero
 /// decimals (keeping one) and an integer zero, and puts '-' before a negative
 /// value whose shown digits are not all zero.
-inline MoneyText SixDecimalPattern(const MoneyText& sevenDecimals, bool negative)
-{
+inline MoneyText SixDecimalPattern(const MoneyText& sevenDecimals, bool negative) {
     char digits[sizeof(MoneyText::chars) + 1];
     std::size_t length = std::strlen(sevenDecimals.chars) - 1; // drop the seventh decimal
     std::memcpy(digits + 1, sevenDecimals.chars, length);
@@ -132,8 +129,7 @@ inline MoneyText SixDecimalPattern(const MoneyText& sevenDecimals, bool negative
 /// exact in decimal; finalText receives it ("-12.35"), the return value is the
 /// extended value nearest to it.
 inline long double RoundSixDecimalText(const MoneyText& text, bool xNegative, int n,
-                                       MoneyText* finalText = nullptr)
-{
+                                       MoneyText* finalText = nullptr) {
     n = std::clamp(n, 0, 6);
     const char* separator = std::strchr(text.chars, '.');
     const char* fraction = separator + 1;
@@ -184,23 +180,22 @@ inline long double RoundSixDecimalText(const MoneyText& text, bool xNegative, in
 }
 
 /// True when x is passed through unchanged.
-inline bool OutsideRoundingRange(long double x) { return !(std::fabs(x) < kRoundMoneyLimit); }
+inline bool OutsideRoundingRange(long double x) {
+    return !(std::fabs(x) < kRoundMoneyLimit);
+}
 
 /// Six-decimal text of x, digits by long division.
-inline MoneyText SixDecimalText(long double x)
-{
+inline MoneyText SixDecimalText(long double x) {
     return SixDecimalPattern(SevenDecimalsByDivision(std::fabs(x)), x < 0);
 }
 
 /// Six-decimal text of x, digits by the C library.
-inline MoneyText SixDecimalTextByPrintf(long double x)
-{
+inline MoneyText SixDecimalTextByPrintf(long double x) {
     return SixDecimalPattern(SevenDecimalsByPrintf(std::fabs(x)), x < 0);
 }
 
 /// Money rounding through the six-decimal text (digits by long division).
-inline long double RoundMoneyByText(long double x, int n)
-{
+inline long double RoundMoneyByText(long double x, int n) {
     if (OutsideRoundingRange(x))
         return x;
     return RoundSixDecimalText(SixDecimalText(x), x < 0, n);
@@ -208,8 +203,7 @@ inline long double RoundMoneyByText(long double x, int n)
 
 /// Money rounding entirely by the C library: printf's exact digits, the steps
 /// on the text, and strtold reading the final text.
-inline long double RoundMoneyByPrintf(long double x, int n)
-{
+inline long double RoundMoneyByPrintf(long double x, int n) {
     if (OutsideRoundingRange(x))
         return x;
     MoneyText finalText;
