@@ -32,11 +32,11 @@ public:
 class TequRate {
 public:
     /// Nominal annual rate compounded fromPeriods a year, restated with toPeriods
-    /// a year. toPeriods == -1 (continuous target) gives ln(1 + rate); any other
-    /// toPeriods <= 0 returns rate unchanged.
+    /// a year: to * ((1 + rate / from)^(from / to) - 1). toPeriods == -1 (continuous
+    /// target) gives ln(1 + rate); any other non-positive count returns rate unchanged.
     static Extended ConvertNominalRate(Extended rate, int fromPeriods, int toPeriods);
     /// The same conversion with the target count first. fromPeriods == -1
-    /// (continuous source) gives e^rate - 1; any other fromPeriods <= 0 returns rate.
+    /// (continuous source) gives e^rate - 1; any other non-positive count returns rate.
     static Extended ConvertNominalRateTo(Extended rate, int toPeriods, int fromPeriods);
     /// Rate per payment period under the normal rule; dailyRate = rate / daysInYear.
     static Extended PeriodicRate(int paymentFrequency, int compoundingFrequency, int daysInYear,
