@@ -7,6 +7,7 @@
 #include "persistence/app_info_xml.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>

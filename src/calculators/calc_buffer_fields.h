@@ -1,15 +1,16 @@
 #pragma once
 
+#include "calculators/choice_field.h"
+#include "finance/financial_types.h"
+#include "persistence/app_info_xml.h"
+
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
-
-#include "calculators/choice_field.h"
-#include "finance/financial_types.h"
-#include "persistence/app_info_xml.h"
 
 namespace calvora {
 
@@ -37,20 +38,17 @@ struct TRecField {
 };
 
 template <class Rec, class T>
-TRecField<Rec> InputField(T Rec::*member, std::string_view key)
-{
+TRecField<Rec> InputField(T Rec::*member, std::string_view key) {
     return {member, key, false, false};
 }
 
 template <class Rec, class T>
-TRecField<Rec> ResultField(T Rec::*member, std::string_view key = {})
-{
+TRecField<Rec> ResultField(T Rec::*member, std::string_view key = {}) {
     return {member, key, true, false};
 }
 
 template <class Rec>
-TRecField<Rec> DateField(double Rec::*member, std::string_view key)
-{
+TRecField<Rec> DateField(double Rec::*member, std::string_view key) {
     return {member, key, false, true};
 }
 
@@ -71,9 +69,7 @@ class TBufferSettingsIO {
 public:
     TBufferSettingsIO(TAppInfoXML& settings, std::string_view section)
         : m_settings(settings)
-        , m_section(section)
-    {
-    }
+        , m_section(section) {}
 
     void Read(std::string_view key, Extended& value) const;
     void Read(std::string_view key, double& value) const;
@@ -101,9 +97,8 @@ private:
 /// Copies the fields of `fields` from one record to another; results only
 /// when `withResults`.
 template <class Rec>
-void CopyFields(const std::vector<TRecField<Rec>>& fields, const Rec& from, Rec& to,
-                TCopyKind kind, bool withResults)
-{
+void CopyFields(const std::vector<TRecField<Rec>>& fields, const Rec& from, Rec& to, TCopyKind kind,
+                bool withResults) {
     for (const TRecField<Rec>& field : fields) {
         if (field.Result && !withResults)
             continue;
@@ -111,9 +106,13 @@ void CopyFields(const std::vector<TRecField<Rec>>& fields, const Rec& from, Rec&
             [&](auto member) {
                 using T = std::remove_cvref_t<decltype(from.*member)>;
                 if constexpr (std::is_same_v<T, ChoiceField>) {
-                    (to.*member).Index = (from.*member).Index;
-                    if (kind == TCopyKind::Set)
+                    // The window's text is taken as shown; elsewhere the text
+                    // follows the row so that it never names another row.
+                    const bool asShown = kind == TCopyKind::Set;
+                    if (asShown || !SelectChoice(to.*member, (from.*member).Index)) {
+                        (to.*member).Index = (from.*member).Index;
                         (to.*member).Text = (from.*member).Text;
+                    }
                 } else if constexpr (std::is_same_v<T, double>) {
                     const bool datePart = field.Date && kind == TCopyKind::Get;
                     to.*member = datePart ? std::trunc(from.*member) : from.*member;
@@ -127,8 +126,7 @@ void CopyFields(const std::vector<TRecField<Rec>>& fields, const Rec& from, Rec&
 
 /// Reads the keyed fields of `fields` into `rec`.
 template <class Rec>
-void ReadFields(const std::vector<TRecField<Rec>>& fields, const TBufferSettingsIO& io, Rec& rec)
-{
+void ReadFields(const std::vector<TRecField<Rec>>& fields, const TBufferSettingsIO& io, Rec& rec) {
     for (const TRecField<Rec>& field : fields) {
         if (field.Key.empty())
             continue;
@@ -149,8 +147,7 @@ void ReadFields(const std::vector<TRecField<Rec>>& fields, const TBufferSettings
 
 /// Writes the keyed fields of `fields` from `rec`.
 template <class Rec>
-void WriteFields(const std::vector<TRecField<Rec>>& fields, TBufferSettingsIO& io, const Rec& rec)
-{
+void WriteFields(const std::vector<TRecField<Rec>>& fields, TBufferSettingsIO& io, const Rec& rec) {
     for (const TRecField<Rec>& field : fields) {
         if (field.Key.empty())
             continue;

@@ -1,26 +1,33 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "calculators/choice_field.h"
 #include "finance/financial_lists.h"
 #include "finance/financial_types.h"
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 namespace calvora {
 
 /// A choice field showing `items` with row `index` selected.
-inline ChoiceField MakeChoice(const std::vector<std::string>& items, std::int32_t index)
-{
+inline ChoiceField MakeChoice(const std::vector<std::string>& items, std::int32_t index) {
     return ChoiceField{index, ListText(items, index), items};
 }
 
 /// The rows of the four loan choices with their initial selection.
-inline ChoiceField PaymentPeriodChoice() { return MakeChoice(PaymentFrequencyList(), 5); }
-inline ChoiceField CompoundingChoice() { return MakeChoice(CompoundingFrequencyList(), 6); }
-inline ChoiceField PaymentMethodChoice() { return MakeChoice(PaymentTimingList(), 0); }
-inline ChoiceField AmortMethodChoice() { return MakeChoice(AmortizationMethodList(), 0); }
+inline ChoiceField PaymentPeriodChoice() {
+    return MakeChoice(PaymentFrequencyList(), 5);
+}
+inline ChoiceField CompoundingChoice() {
+    return MakeChoice(CompoundingFrequencyList(), 6);
+}
+inline ChoiceField PaymentMethodChoice() {
+    return MakeChoice(PaymentTimingList(), 0);
+}
+inline ChoiceField AmortMethodChoice() {
+    return MakeChoice(AmortizationMethodList(), 0);
+}
 
 /// What every calculator's values record starts with: the captions the window
 /// shows and the reports print (filled by the buffer from its texts).

@@ -7,31 +7,27 @@ namespace calvora {
 
 namespace {
 
-std::filesystem::path WithTrailingSeparator(std::filesystem::path folder)
-{
+std::filesystem::path WithTrailingSeparator(std::filesystem::path folder) {
     if (!folder.empty() && folder.has_filename()) {
         folder /= "";
     }
     return folder;
 }
 
-std::string Environment(const char* name)
-{
+std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string() : std::string(value);
 }
 
 } // namespace
 
-bool PrepareApplicationFolder(const std::filesystem::path& folder)
-{
+bool PrepareApplicationFolder(const std::filesystem::path& folder) {
     std::error_code error;
     std::filesystem::create_directories(folder / "Data", error);
     return std::filesystem::is_directory(folder, error);
 }
 
-std::filesystem::path ApplicationFolder(const std::filesystem::path& programFolder)
-{
+std::filesystem::path ApplicationFolder(const std::filesystem::path& programFolder) {
     std::filesystem::path folder;
     if (const std::string home = Environment(kCalvoraHomeVariable); !home.empty()) {
         folder = home;

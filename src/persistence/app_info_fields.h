@@ -1,10 +1,10 @@
 #pragma once
 
+#include "finance/financial_types.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "finance/financial_types.h"
 
 namespace calvora {
 
@@ -48,9 +48,9 @@ struct TAppInfoFields {
     std::int32_t AmortMthdText = 0;      ///< AmortizationMethod
     std::int32_t RateTypeTextEq = 2;     ///< "APR", "Effective", "Monthly", "Daily"
     std::int32_t MACRSBusinessUsePctText = 0;
-    std::int32_t CmpPYRText = 6;   ///< Frequency code
+    std::int32_t CmpPYRText = 6;     ///< Frequency code
     std::int32_t YearLengthText = 0; ///< DaysInYear index
-    std::int32_t DeductText = 0;   ///< "Deductible", "Not Deductible"
+    std::int32_t DeductText = 0;     ///< "Deductible", "Not Deductible"
     std::int32_t MACRSDeprecionMthdText = 1;
     Extended DiscRateText = 0;
     Extended FIRText = 0;
@@ -78,13 +78,14 @@ struct TAppInfoFields {
     bool ShowAlternateColor = false;
     bool HasSkinned = false;
     std::string SkinName;
-    std::int32_t AssumedStartDateMthdText = 3; ///< 0 today, 1 tomorrow, 2 first of this month, 3 first of next
+    std::int32_t AssumedStartDateMthdText =
+        3; ///< 0 today, 1 tomorrow, 2 first of this month, 3 first of next
     TDateTime AssumedStartDateDefaultText = 0; ///< default: today; stored in the short date format
     bool AssumedStartDateOptedText = false;
 
     // Printer
     std::string DefaultPrinter = "DefaultPrinter"; ///< "DefaultPrinter": the system default
-    Extended DefaultPaperWidth = 8.5;               ///< inches
+    Extended DefaultPaperWidth = 8.5;              ///< inches
     std::string PrinterFontName = "Courier New";
     std::int32_t PrinterFontSize = 10;
 

@@ -1,19 +1,18 @@
 #include "persistence/app_info_xml.h"
 
-#include <pugixml.hpp>
-
-#include <cmath>
-#include <ctime>
-#include <iostream>
-#include <sstream>
-#include <stdexcept>
-
 #include "finance/date_math.h"
 #include "persistence/atomic_file.h"
 #include "persistence/date_pattern.h"
 #include "persistence/masks_unit.h"
 #include "persistence/number_text.h"
 #include "persistence/text_encoding.h"
+
+#include <cmath>
+#include <ctime>
+#include <iostream>
+#include <pugixml.hpp>
+#include <sstream>
+#include <stdexcept>
 
 namespace calvora {
 
@@ -26,23 +25,21 @@ constexpr std::string_view kOldOrganizationKey = "UserCompany";
 // document type declaration) is ever expanded into a value.
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
 
-TDateTime SystemToday()
-{
+TDateTime SystemToday() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-bool IsNameStart(char c)
-{
+bool IsNameStart(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
            static_cast<unsigned char>(c) >= 0x80;
 }
 
-bool IsElementName(std::string_view name)
-{
-    if (name.empty() || !IsNameStart(name[0]) || name.starts_with("xml") || name.starts_with("XML")) {
+bool IsElementName(std::string_view name) {
+    if (name.empty() || !IsNameStart(name[0]) || name.starts_with("xml") ||
+        name.starts_with("XML")) {
         return false;
     }
     for (const char c : name) {
@@ -53,14 +50,15 @@ bool IsElementName(std::string_view name)
     return true;
 }
 
-void RequireElementName(std::string_view name)
-{
+void RequireElementName(std::string_view name) {
     if (!IsElementName(name)) {
         throw std::invalid_argument("'" + std::string(name) + "' cannot name a settings element");
     }
 }
 
-std::string AsString(std::string_view text) { return std::string(text); }
+std::string AsString(std::string_view text) {
+    return std::string(text);
+}
 
 } // namespace
 
@@ -69,8 +67,7 @@ struct TAppInfoXML::TDocument {
 
     pugi::xml_node Root() const { return Xml.child(AsString(kRootElement).c_str()); }
 
-    pugi::xml_node Find(std::string_view section, std::string_view key, bool rootLevel) const
-    {
+    pugi::xml_node Find(std::string_view section, std::string_view key, bool rootLevel) const {
         pugi::xml_node parent = Root();
         if (!rootLevel) {
             parent = parent.child(AsString(section).c_str());
@@ -84,8 +81,7 @@ TAppInfoXML::TAppInfoXML(TAppInfoEnvironment environment)
     , m_fileName(m_appFolder / kSettingsFileName)
     , m_regional(std::move(environment.Regional))
     , m_today(environment.Today != 0 ? environment.Today : SystemToday())
-    , m_document(std::make_unique<TDocument>())
-{
+    , m_document(std::make_unique<TDocument>()) {
     RemoveStaleTemporaryFiles(m_fileName);
     LoadFile();
     if (!m_document->Root()) {
@@ -107,8 +103,7 @@ TAppInfoXML::TAppInfoXML(TAppInfoEnvironment environment)
 
 TAppInfoXML::~TAppInfoXML() = default;
 
-void TAppInfoXML::LoadFile()
-{
+void TAppInfoXML::LoadFile() {
     std::error_code error;
     if (!std::filesystem::exists(m_fileName, error)) {
         return;
@@ -123,8 +118,10 @@ void TAppInfoXML::LoadFile()
         result = m_document->Xml.load_buffer(text.data(), text.size(), kParseOptions,
                                              pugi::encoding_utf8);
         if (!result) {
-            reason = std::string(result.description()) + " at byte " + std::to_string(result.offset);
-        } else if (!m_document->Root() || m_document->Xml.document_element() != m_document->Root()) {
+            reason =
+                std::string(result.description()) + " at byte " + std::to_string(result.offset);
+        } else if (!m_document->Root() ||
+                   m_document->Xml.document_element() != m_document->Root()) {
             reason = "its root element is not \"" + AsString(kRootElement) + "\"";
         } else {
             m_newFile = false;
@@ -142,28 +139,24 @@ void TAppInfoXML::LoadFile()
     std::cerr << "Calvora: " << m_loadProblem << '\n';
 }
 
-void TAppInfoXML::CreateRoot()
-{
+void TAppInfoXML::CreateRoot() {
     pugi::xml_node root = m_document->Xml.append_child(AsString(kRootElement).c_str());
     root.append_attribute("MajorVersion") = "2";
     root.append_attribute("MinorVersion") = "0";
     WriteString(kRootElement, kKeyProgramVersion, kProgramVersion, true);
 }
 
-std::string TAppInfoXML::ProgramVersion() const
-{
+std::string TAppInfoXML::ProgramVersion() const {
     return ReadString(kRootElement, kKeyProgramVersion, "-1", true);
 }
 
-std::string TAppInfoXML::DefaultDataPath() const
-{
+std::string TAppInfoXML::DefaultDataPath() const {
     std::error_code error;
     const std::filesystem::path data = m_appFolder / "Data";
     return ((std::filesystem::is_directory(data, error) ? data : m_appFolder) / "").string();
 }
 
-void TAppInfoXML::FirstStart(const ISystemOwner* owner)
-{
+void TAppInfoXML::FirstStart(const ISystemOwner* owner) {
     if (ReadString(kSectionCommonProperties, appkeys::DataPath.Key, "").empty()) {
         WriteString(kSectionCommonProperties, appkeys::DataPath.Key, DefaultDataPath());
     }
@@ -186,8 +179,8 @@ void TAppInfoXML::FirstStart(const ISystemOwner* owner)
 }
 
 template <class T>
-T TAppInfoXML::ReadTyped(std::string_view section, std::string_view key, const T& defaultValue) const
-{
+T TAppInfoXML::ReadTyped(std::string_view section, std::string_view key,
+                         const T& defaultValue) const {
     if constexpr (std::is_same_v<T, std::string>) {
         return ReadString(section, key, defaultValue);
     } else if constexpr (std::is_same_v<T, bool>) {
@@ -205,8 +198,7 @@ T TAppInfoXML::ReadTyped(std::string_view section, std::string_view key, const T
 }
 
 template <class T>
-std::string TAppInfoXML::EncodeValue(const T& value) const
-{
+std::string TAppInfoXML::EncodeValue(const T& value) const {
     if constexpr (std::is_same_v<T, std::string>) {
         return value;
     } else if constexpr (std::is_same_v<T, bool>) {
@@ -224,8 +216,7 @@ std::string TAppInfoXML::EncodeValue(const T& value) const
 }
 
 template <class T>
-void TAppInfoXML::LoadField(const TAppInfoKey<T>& key)
-{
+void TAppInfoXML::LoadField(const TAppInfoKey<T>& key) {
     T& field = m_fields.*key.Field;
     try {
         field = ReadTyped(key.Section, key.Key, field);
@@ -238,8 +229,7 @@ void TAppInfoXML::LoadField(const TAppInfoKey<T>& key)
     }
 }
 
-void TAppInfoXML::LoadFields()
-{
+void TAppInfoXML::LoadFields() {
     m_fields.DataPath = DefaultDataPath();
     m_fields.AssumedStartDateDefaultText = m_today;
 #define CALVORA_APP_KEY(section, type, name) LoadField(appkeys::name);
@@ -251,8 +241,7 @@ void TAppInfoXML::LoadFields()
 }
 
 template <class T>
-void TAppInfoXML::Set(const TAppInfoKey<T>& key, const std::type_identity_t<T>& value)
-{
+void TAppInfoXML::Set(const TAppInfoKey<T>& key, const std::type_identity_t<T>& value) {
     T& field = m_fields.*key.Field;
     if (field == value) {
         return;
@@ -268,35 +257,30 @@ template void TAppInfoXML::Set(const TAppInfoKey<Extended>&, const Extended&);
 template void TAppInfoXML::Set(const TAppInfoKey<TDateTime>&, const TDateTime&);
 
 std::string TAppInfoXML::ReadString(std::string_view section, std::string_view key,
-                                    std::string_view defaultValue, bool rootLevel) const
-{
+                                    std::string_view defaultValue, bool rootLevel) const {
     const char* text = m_document->Find(section, key, rootLevel).child_value();
     return *text == '\0' ? std::string(defaultValue) : std::string(text);
 }
 
 std::int32_t TAppInfoXML::ReadInteger(std::string_view section, std::string_view key,
-                                      std::int32_t defaultValue, bool rootLevel) const
-{
+                                      std::int32_t defaultValue, bool rootLevel) const {
     return TextToInteger(ReadString(section, key, std::to_string(defaultValue), rootLevel));
 }
 
 bool TAppInfoXML::ReadBool(std::string_view section, std::string_view key, bool defaultValue,
-                           bool rootLevel) const
-{
+                           bool rootLevel) const {
     return (ReadInteger(section, key, defaultValue ? 1 : 0, rootLevel) & 0xFF) != 0;
 }
 
 Extended TAppInfoXML::ReadFloat(std::string_view section, std::string_view key,
-                                Extended defaultValue, bool rootLevel) const
-{
-    const std::string text = ReadString(
-        section, key, FloatToText(defaultValue, m_regional.DecimalSeparator), rootLevel);
+                                Extended defaultValue, bool rootLevel) const {
+    const std::string text =
+        ReadString(section, key, FloatToText(defaultValue, m_regional.DecimalSeparator), rootLevel);
     return TextToFloat(text, m_regional.DecimalSeparator);
 }
 
 void TAppInfoXML::WriteString(std::string_view section, std::string_view key,
-                              std::string_view value, bool rootLevel)
-{
+                              std::string_view value, bool rootLevel) {
     if (ReadString(section, key, "", rootLevel) == value) {
         return;
     }
@@ -319,26 +303,22 @@ void TAppInfoXML::WriteString(std::string_view section, std::string_view key,
 }
 
 void TAppInfoXML::WriteInteger(std::string_view section, std::string_view key, std::int32_t value,
-                               bool rootLevel)
-{
+                               bool rootLevel) {
     WriteString(section, key, std::to_string(value), rootLevel);
 }
 
 void TAppInfoXML::WriteBool(std::string_view section, std::string_view key, bool value,
-                            bool rootLevel)
-{
+                            bool rootLevel) {
     WriteString(section, key, value ? "1" : "0", rootLevel);
 }
 
 void TAppInfoXML::WriteFloat(std::string_view section, std::string_view key, Extended value,
-                             bool rootLevel)
-{
+                             bool rootLevel) {
     WriteString(section, key, FloatToText(value, m_regional.DecimalSeparator), rootLevel);
 }
 
 TBounds TAppInfoXML::ReadBounds(std::string_view section, const TBounds& current,
-                                std::int32_t screenWidth, std::int32_t screenHeight) const
-{
+                                std::int32_t screenWidth, std::int32_t screenHeight) const {
     TBounds bounds;
     bounds.Left = ReadInteger(section, kKeyLeft, current.Left);
     bounds.Top = ReadInteger(section, kKeyTop, current.Top);
@@ -354,16 +334,14 @@ TBounds TAppInfoXML::ReadBounds(std::string_view section, const TBounds& current
     return bounds;
 }
 
-void TAppInfoXML::WriteBounds(std::string_view section, const TBounds& bounds)
-{
+void TAppInfoXML::WriteBounds(std::string_view section, const TBounds& bounds) {
     WriteInteger(section, kKeyLeft, bounds.Left < 0 ? 1 : bounds.Left);
     WriteInteger(section, kKeyTop, bounds.Top < 0 ? 1 : bounds.Top);
     WriteInteger(section, kKeyWidth, bounds.Width);
     WriteInteger(section, kKeyHeight, bounds.Height);
 }
 
-TDateTime TAppInfoXML::AssumedStartDateByRule(std::int32_t rule, TDateTime today)
-{
+TDateTime TAppInfoXML::AssumedStartDateByRule(std::int32_t rule, TDateTime today) {
     int year = 0;
     int month = 0;
     int day = 0;
@@ -380,13 +358,11 @@ TDateTime TAppInfoXML::AssumedStartDateByRule(std::int32_t rule, TDateTime today
     }
 }
 
-void TAppInfoXML::WriteRunTimesAtExit()
-{
+void TAppInfoXML::WriteRunTimesAtExit() {
     WriteInteger(kRootElement, kKeyRunTimes, m_runTimes + 1, true);
 }
 
-void TAppInfoXML::Save()
-{
+void TAppInfoXML::Save() {
     // The file is always written in UTF-8, with a declaration that says so.
     pugi::xml_document& xml = m_document->Xml;
     for (pugi::xml_node node = xml.first_child(); node;) {

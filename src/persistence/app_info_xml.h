@@ -1,16 +1,16 @@
 #pragma once
 
+#include "finance/financial_types.h"
+#include "persistence/app_info_fields.h"
+#include "persistence/regional_settings.h"
+#include "persistence/system_owner.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
-
-#include "finance/financial_types.h"
-#include "persistence/app_info_fields.h"
-#include "persistence/regional_settings.h"
-#include "persistence/system_owner.h"
 
 namespace calvora {
 

@@ -1,15 +1,14 @@
 #include "persistence/atomic_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 #include <vector>
 
 namespace calvora {
@@ -18,14 +17,12 @@ namespace {
 
 constexpr std::string_view kTemporaryMark = ".tmp-";
 
-std::string ErrnoText(std::string_view action)
-{
+std::string ErrnoText(std::string_view action) {
     return std::string(action) + ": " + std::strerror(errno);
 }
 
 // Writes everything, retrying short writes and interruptions.
-bool WriteAll(int fd, std::string_view bytes)
-{
+bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -40,9 +37,9 @@ bool WriteAll(int fd, std::string_view bytes)
 }
 
 // Makes the rename itself durable.
-void SyncFolder(const std::filesystem::path& folder)
-{
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void SyncFolder(const std::filesystem::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -51,8 +48,7 @@ void SyncFolder(const std::filesystem::path& folder)
 
 } // namespace
 
-std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes)
-{
+std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
     std::string pattern = target.string() + std::string(kTemporaryMark) + "XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
@@ -85,11 +81,11 @@ std::string WriteFileAtomically(const std::filesystem::path& target, std::string
     return {};
 }
 
-void RemoveStaleTemporaryFiles(const std::filesystem::path& target)
-{
+void RemoveStaleTemporaryFiles(const std::filesystem::path& target) {
     std::error_code error;
     const std::string prefix = target.filename().string() + std::string(kTemporaryMark);
-    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    const auto folder =
+        target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
     const auto now = std::filesystem::file_time_type::clock::now();
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
@@ -106,8 +102,7 @@ void RemoveStaleTemporaryFiles(const std::filesystem::path& target)
     }
 }
 
-bool ReadWholeFile(const std::filesystem::path& file, std::string& bytes)
-{
+bool ReadWholeFile(const std::filesystem::path& file, std::string& bytes) {
     std::ifstream stream(file, std::ios::binary);
     if (!stream) {
         return false;
@@ -116,8 +111,7 @@ bool ReadWholeFile(const std::filesystem::path& file, std::string& bytes)
     return !stream.bad();
 }
 
-std::filesystem::path KeepDamagedFile(const std::filesystem::path& file)
-{
+std::filesystem::path KeepDamagedFile(const std::filesystem::path& file) {
     std::error_code error;
     for (int number = 1; number < 1000; ++number) {
         std::filesystem::path aside = file;

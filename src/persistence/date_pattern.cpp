@@ -1,11 +1,11 @@
 #include "persistence/date_pattern.h"
 
+#include "finance/date_math.h"
+#include "persistence/number_text.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
-
-#include "finance/date_math.h"
-#include "persistence/number_text.h"
 
 namespace calvora {
 
@@ -14,18 +14,21 @@ namespace {
 constexpr std::array<std::string_view, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
-constexpr std::array<std::string_view, 7> kDayNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                                       "Friday", "Saturday", "Sunday"};
+constexpr std::array<std::string_view, 7> kDayNames = {
+    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-bool IsPatternLetter(char c)
-{
+bool IsPatternLetter(char c) {
     const char lower = Lower(c);
     return lower == 'd' || lower == 'm' || lower == 'y';
 }
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // A piece of a d/M/y pattern: a run of one date letter, or literal text.
 struct TPatternPiece {
@@ -34,8 +37,7 @@ struct TPatternPiece {
     std::string Literal;
 };
 
-std::vector<TPatternPiece> SplitPattern(std::string_view pattern)
-{
+std::vector<TPatternPiece> SplitPattern(std::string_view pattern) {
     std::vector<TPatternPiece> pieces;
     auto literal = [&pieces](std::string_view text) {
         if (pieces.empty() || pieces.back().Letter != 0) {
@@ -67,20 +69,17 @@ std::vector<TPatternPiece> SplitPattern(std::string_view pattern)
     return pieces;
 }
 
-std::string TwoDigits(int value)
-{
+std::string TwoDigits(int value) {
     std::string text = std::to_string(value);
     return text.size() < 2 ? "0" + text : text;
 }
 
-[[noreturn]] void RaiseNotDate(std::string_view text)
-{
+[[noreturn]] void RaiseNotDate(std::string_view text) {
     throw EConvertError("'" + std::string(text) + "' is not a valid date");
 }
 
 // 1-based month of an English month name or its abbreviation; 0 if none.
-int MonthOfName(std::string_view word)
-{
+int MonthOfName(std::string_view word) {
     if (word.size() < 3) {
         return 0;
     }
@@ -102,8 +101,7 @@ int MonthOfName(std::string_view word)
 
 } // namespace
 
-std::string DatePatternFromStrftime(std::string_view format)
-{
+std::string DatePatternFromStrftime(std::string_view format) {
     std::string pattern;
     for (std::size_t i = 0; i < format.size(); ++i) {
         const char c = format[i];
@@ -127,12 +125,13 @@ std::string DatePatternFromStrftime(std::string_view format)
         }
         bool unpadded = false;
         ++i;
-        while (i < format.size() && std::string_view("-_0^#").find(format[i]) != std::string_view::npos) {
+        while (i < format.size() &&
+               std::string_view("-_0^#").find(format[i]) != std::string_view::npos) {
             unpadded = unpadded || format[i] == '-';
             ++i;
         }
-        while (i < format.size() && ((format[i] >= '0' && format[i] <= '9') || format[i] == 'E' ||
-                                     format[i] == 'O')) {
+        while (i < format.size() &&
+               ((format[i] >= '0' && format[i] <= '9') || format[i] == 'E' || format[i] == 'O')) {
             ++i;
         }
         if (i >= format.size()) {
@@ -184,16 +183,21 @@ std::string DatePatternFromStrftime(std::string_view format)
     return pattern;
 }
 
-std::string DatePatternToStrftime(std::string_view pattern)
-{
+std::string DatePatternToStrftime(std::string_view pattern) {
     std::string format;
     for (const TPatternPiece& piece : SplitPattern(pattern)) {
         switch (piece.Letter) {
         case 'd':
-            format += piece.Count == 1 ? "%-d" : piece.Count == 2 ? "%d" : piece.Count == 3 ? "%a" : "%A";
+            format += piece.Count == 1   ? "%-d"
+                      : piece.Count == 2 ? "%d"
+                      : piece.Count == 3 ? "%a"
+                                         : "%A";
             break;
         case 'm':
-            format += piece.Count == 1 ? "%-m" : piece.Count == 2 ? "%m" : piece.Count == 3 ? "%b" : "%B";
+            format += piece.Count == 1   ? "%-m"
+                      : piece.Count == 2 ? "%m"
+                      : piece.Count == 3 ? "%b"
+                                         : "%B";
             break;
         case 'y':
             format += piece.Count == 2 ? "%y" : "%Y";
@@ -208,8 +212,7 @@ std::string DatePatternToStrftime(std::string_view pattern)
     return format;
 }
 
-std::string FormatDateText(TDateTime date, std::string_view pattern)
-{
+std::string FormatDateText(TDateTime date, std::string_view pattern) {
     int year = 0;
     int month = 0;
     int day = 0;
@@ -221,7 +224,8 @@ std::string FormatDateText(TDateTime date, std::string_view pattern)
             if (piece.Count <= 2) {
                 text += piece.Count == 1 ? std::to_string(day) : TwoDigits(day);
             } else {
-                const std::string_view name = kDayNames[static_cast<std::size_t>(DayOfWeek(date) - 1)];
+                const std::string_view name =
+                    kDayNames[static_cast<std::size_t>(DayOfWeek(date) - 1)];
                 text += piece.Count == 3 ? name.substr(0, 3) : name;
             }
             break;
@@ -249,8 +253,7 @@ std::string FormatDateText(TDateTime date, std::string_view pattern)
     return text;
 }
 
-TDateTime ParseDateText(std::string_view text, std::string_view pattern, TDateTime today)
-{
+TDateTime ParseDateText(std::string_view text, std::string_view pattern, TDateTime today) {
     // Order of day, month and year as the pattern has them.
     std::vector<char> order;
     bool monthByName = false;
@@ -273,7 +276,8 @@ TDateTime ParseDateText(std::string_view text, std::string_view pattern, TDateTi
     while (i < text.size()) {
         std::size_t j = i;
         const bool digit = text[i] >= '0' && text[i] <= '9';
-        while (j < text.size() && (digit ? (text[j] >= '0' && text[j] <= '9') : IsAsciiLetter(text[j]))) {
+        while (j < text.size() &&
+               (digit ? (text[j] >= '0' && text[j] <= '9') : IsAsciiLetter(text[j]))) {
             ++j;
         }
         if (j == i) {
@@ -328,7 +332,8 @@ TDateTime ParseDateText(std::string_view text, std::string_view pattern, TDateTi
             year += 100;
         }
     }
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(year, month)) {
         RaiseNotDate(text);
     }
     return EncodeDate(year, month, day);

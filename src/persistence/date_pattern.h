@@ -1,9 +1,9 @@
 #pragma once
 
+#include "finance/financial_types.h"
+
 #include <string>
 #include <string_view>
-
-#include "finance/financial_types.h"
 
 namespace calvora {
 

@@ -1,10 +1,10 @@
 #include "persistence/format_text.h"
 
+#include "persistence/number_text.h"
+
 #include <array>
 #include <cmath>
 #include <cstdlib>
-
-#include "persistence/number_text.h"
 
 namespace calvora {
 
@@ -14,11 +14,10 @@ namespace {
 // '1' for the number.
 constexpr std::array<std::string_view, 4> kPositiveMoney = {"$1", "1$", "$ 1", "1 $"};
 constexpr std::array<std::string_view, 16> kNegativeMoney = {
-    "($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
+    "($1)", "-$1",  "$-1",  "$1-",  "(1$)", "-1$",  "1-$",   "1$-",
     "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)"};
 
-std::size_t CodePoints(std::string_view text)
-{
+std::size_t CodePoints(std::string_view text) {
     std::size_t count = 0;
     for (const char c : text) {
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
@@ -29,8 +28,7 @@ std::size_t CodePoints(std::string_view text)
 }
 
 // The first `limit` code points of a UTF-8 text.
-std::string_view FirstCodePoints(std::string_view text, std::size_t limit)
-{
+std::string_view FirstCodePoints(std::string_view text, std::size_t limit) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
@@ -47,15 +45,15 @@ std::string_view FirstCodePoints(std::string_view text, std::size_t limit)
 // grouped, the regional thousands separator. Sets `negative` for a value that
 // is still below zero after rounding.
 std::string UnsignedDecimalText(Extended value, int decimals, bool grouped,
-                                const TRegionalSettings& regional, bool& negative)
-{
+                                const TRegionalSettings& regional, bool& negative) {
     if (std::isnan(value) || std::isinf(value)) {
         negative = std::isinf(value) && value < 0;
         return std::isnan(value) ? "NAN" : "INF";
     }
     const TDecimalDigits rounded = RoundToDecimals(value, decimals);
     negative = rounded.Negative;
-    const std::string integerPart = rounded.Digits.substr(0, static_cast<std::size_t>(rounded.IntegerDigits));
+    const std::string integerPart =
+        rounded.Digits.substr(0, static_cast<std::size_t>(rounded.IntegerDigits));
     std::string text;
     for (std::size_t i = 0; i < integerPart.size(); ++i) {
         if (grouped && i > 0 && (integerPart.size() - i) % 3 == 0) {
@@ -70,8 +68,7 @@ std::string UnsignedDecimalText(Extended value, int decimals, bool grouped,
     return text;
 }
 
-std::string MoneyText(Extended value, int decimals, const TRegionalSettings& regional)
-{
+std::string MoneyText(Extended value, int decimals, const TRegionalSettings& regional) {
     bool negative = false;
     const std::string number = UnsignedDecimalText(value, decimals, true, regional, negative);
     std::string_view form;
@@ -96,17 +93,15 @@ std::string MoneyText(Extended value, int decimals, const TRegionalSettings& reg
 }
 
 std::string SignedDecimalText(Extended value, int decimals, bool grouped,
-                              const TRegionalSettings& regional)
-{
+                              const TRegionalSettings& regional) {
     bool negative = false;
     std::string text = UnsignedDecimalText(value, decimals, grouped, regional, negative);
     return negative ? "-" + text : text;
 }
 
-std::string IntegerText(std::int64_t value, int minimumDigits, bool hexadecimal)
-{
-    const unsigned long long magnitude =
-        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+std::string IntegerText(std::int64_t value, int minimumDigits, bool hexadecimal) {
+    const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                   : static_cast<unsigned long long>(value);
     std::string digits = hexadecimal ? "" : std::to_string(magnitude);
     if (hexadecimal) {
         unsigned long long rest = static_cast<unsigned long long>(value);
@@ -127,17 +122,15 @@ public:
                const TRegionalSettings& regional)
         : m_pattern(pattern)
         , m_args(args)
-        , m_regional(regional)
-    {
-    }
+        , m_regional(regional) {}
 
-    std::string Run()
-    {
+    std::string Run() {
         std::string out;
         std::size_t i = 0;
         while (i < m_pattern.size()) {
             const auto percent = m_pattern.find('%', i);
-            out.append(m_pattern.substr(i, percent == std::string_view::npos ? percent : percent - i));
+            out.append(
+                m_pattern.substr(i, percent == std::string_view::npos ? percent : percent - i));
             if (percent == std::string_view::npos) {
                 break;
             }
@@ -147,14 +140,12 @@ public:
     }
 
 private:
-    [[noreturn]] void Fail() const
-    {
+    [[noreturn]] void Fail() const {
         throw EFormatError("Format '" + std::string(m_pattern) +
                            "' invalid or incompatible with argument");
     }
 
-    const FormatArg& NextArg()
-    {
+    const FormatArg& NextArg() {
         if (m_next >= m_args.size()) {
             Fail();
         }
@@ -162,8 +153,7 @@ private:
     }
 
     // A width or precision: digits, or "*" taking the next integer argument.
-    int Number(std::size_t& i)
-    {
+    int Number(std::size_t& i) {
         if (i < m_pattern.size() && m_pattern[i] == '*') {
             ++i;
             const auto* value = std::get_if<std::int64_t>(&NextArg().Value());
@@ -183,8 +173,7 @@ private:
         return number;
     }
 
-    Extended FloatArg()
-    {
+    Extended FloatArg() {
         const auto& value = NextArg().Value();
         if (const auto* number = std::get_if<Extended>(&value)) {
             return *number;
@@ -195,8 +184,7 @@ private:
         Fail();
     }
 
-    std::int64_t IntegerArg()
-    {
+    std::int64_t IntegerArg() {
         const auto* integer = std::get_if<std::int64_t>(&NextArg().Value());
         if (integer == nullptr) {
             Fail();
@@ -204,8 +192,7 @@ private:
         return *integer;
     }
 
-    std::size_t Directive(std::size_t i, std::string& out)
-    {
+    std::size_t Directive(std::size_t i, std::string& out) {
         if (i < m_pattern.size() && m_pattern[i] == '%') {
             out += '%';
             return i + 1;
@@ -239,8 +226,9 @@ private:
             if (value == nullptr) {
                 Fail();
             }
-            text = precision >= 0 ? std::string(FirstCodePoints(*value, static_cast<std::size_t>(precision)))
-                                  : *value;
+            text = precision >= 0
+                       ? std::string(FirstCodePoints(*value, static_cast<std::size_t>(precision)))
+                       : *value;
             break;
         }
         case 'f':
@@ -277,18 +265,15 @@ private:
 } // namespace
 
 std::string FormatText(std::string_view pattern, std::initializer_list<FormatArg> args,
-                       const TRegionalSettings& regional)
-{
+                       const TRegionalSettings& regional) {
     return TFormatter(pattern, args, regional).Run();
 }
 
-std::string FormatMoney(Extended value, int decimals, const TRegionalSettings& regional)
-{
+std::string FormatMoney(Extended value, int decimals, const TRegionalSettings& regional) {
     return MoneyText(value, decimals, regional);
 }
 
-std::string FormatNumber(Extended value, int decimals, const TRegionalSettings& regional)
-{
+std::string FormatNumber(Extended value, int decimals, const TRegionalSettings& regional) {
     return SignedDecimalText(value, decimals, true, regional);
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "finance/finance_errors.h"
+#include "finance/financial_types.h"
+#include "persistence/regional_settings.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -8,28 +12,23 @@
 #include <utility>
 #include <variant>
 
-#include "finance/finance_errors.h"
-#include "finance/financial_types.h"
-#include "persistence/regional_settings.h"
-
 namespace calvora {
 
 /// One argument of FormatText: an integer, an extended float or a text.
 class FormatArg {
 public:
     template <class T>
-        requires std::is_integral_v<T>
-    FormatArg(T value) : m_value(static_cast<std::int64_t>(value))
-    {
-    }
+    requires std::is_integral_v<T> FormatArg(T value)
+        : m_value(static_cast<std::int64_t>(value)) {}
     template <class T>
-        requires std::is_floating_point_v<T>
-    FormatArg(T value) : m_value(static_cast<Extended>(value))
-    {
-    }
-    FormatArg(const char* value) : m_value(std::string(value)) {}
-    FormatArg(std::string value) : m_value(std::move(value)) {}
-    FormatArg(std::string_view value) : m_value(std::string(value)) {}
+    requires std::is_floating_point_v<T> FormatArg(T value)
+        : m_value(static_cast<Extended>(value)) {}
+    FormatArg(const char* value)
+        : m_value(std::string(value)) {}
+    FormatArg(std::string value)
+        : m_value(std::move(value)) {}
+    FormatArg(std::string_view value)
+        : m_value(std::string(value)) {}
 
     const std::variant<std::int64_t, Extended, std::string>& Value() const { return m_value; }
 

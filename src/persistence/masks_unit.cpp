@@ -14,35 +14,35 @@ struct TMoneyRow {
 };
 
 constexpr TMoneyRow kMoneyRows[] = {
-    {1, 8, true, 0},    {2, 9, true, 0},    {31, 9, true, 0},   {32, 8, false, 2},
-    {33, 8, false, 1},  {34, 8, false, 1},  {39, 8, true, 1},   {41, 6, true, 3},
-    {43, 9, true, 1},   {44, 8, true, 0},   {45, 7, true, 2},   {46, 7, false, 2},
-    {47, 7, true, 2},   {49, 6, false, 1},  {52, 9, true, 0},   {55, 7, true, 2},
-    {61, 9, true, 0},   {64, 9, true, 0},   {82, 9, true, 0},   {351, 8, false, 1},
-    {353, 9, true, 0},  {354, 7, false, 2}, {358, 8, false, 1}, {886, 9, true, 0},
+    {1, 8, true, 0},   {2, 9, true, 0},    {31, 9, true, 0},   {32, 8, false, 2},
+    {33, 8, false, 1}, {34, 8, false, 1},  {39, 8, true, 1},   {41, 6, true, 3},
+    {43, 9, true, 1},  {44, 8, true, 0},   {45, 7, true, 2},   {46, 7, false, 2},
+    {47, 7, true, 2},  {49, 6, false, 1},  {52, 9, true, 0},   {55, 7, true, 2},
+    {61, 9, true, 0},  {64, 9, true, 0},   {82, 9, true, 0},   {351, 8, false, 1},
+    {353, 9, true, 0}, {354, 7, false, 2}, {358, 8, false, 1}, {886, 9, true, 0},
 };
 constexpr TMoneyRow kFallbackMoneyRow = {0, 9, true, 0};
 
 constexpr std::size_t kDateMaskLength = 10;
 
-std::size_t CodePoints(std::string_view text)
-{
-    return static_cast<std::size_t>(std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+std::size_t CodePoints(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
-bool IsLetter(char c, char lower) { return c == lower || c == lower - 'a' + 'A'; }
+bool IsLetter(char c, char lower) {
+    return c == lower || c == lower - 'a' + 'A';
+}
 
-std::size_t CountLetter(std::string_view text, char lower)
-{
+std::size_t CountLetter(std::string_view text, char lower) {
     return static_cast<std::size_t>(
         std::count_if(text.begin(), text.end(), [lower](char c) { return IsLetter(c, lower); }));
 }
 
 // Position of the first run of exactly `length` or more year letters, taking the
 // first `length` of it; npos when there is none.
-std::size_t FindYearLetters(std::string_view text, std::size_t length)
-{
+std::size_t FindYearLetters(std::string_view text, std::size_t length) {
     for (std::size_t i = 0; i + length <= text.size(); ++i) {
         bool all = true;
         for (std::size_t k = 0; k < length; ++k) {
@@ -55,19 +55,18 @@ std::size_t FindYearLetters(std::string_view text, std::size_t length)
     return std::string_view::npos;
 }
 
-void ReplaceSingleLetter(std::string& pattern, char lower, std::string_view replacement)
-{
+void ReplaceSingleLetter(std::string& pattern, char lower, std::string_view replacement) {
     if (CountLetter(pattern, lower) != 1) {
         return;
     }
-    const auto pos = pattern.find_first_of(std::string{lower, static_cast<char>(lower - 'a' + 'A')});
+    const auto pos =
+        pattern.find_first_of(std::string{lower, static_cast<char>(lower - 'a' + 'A')});
     pattern.replace(pos, 1, replacement);
 }
 
 // Day, month and year as numbers in the pattern's own order, joined by its first
 // separator that is not a blank.
-std::string NumericDateMask(std::string_view pattern, TDateYearDigits year)
-{
+std::string NumericDateMask(std::string_view pattern, TDateYearDigits year) {
     std::string order;
     std::string separator;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -96,14 +95,16 @@ std::string NumericDateMask(std::string_view pattern, TDateYearDigits year)
         if (!mask.empty()) {
             mask += separator;
         }
-        mask += letter == 'd' ? "dd" : letter == 'm' ? "MM" : year == TDateYearDigits::Four ? "yyyy" : "yy";
+        mask += letter == 'd'                   ? "dd"
+                : letter == 'm'                 ? "MM"
+                : year == TDateYearDigits::Four ? "yyyy"
+                                                : "yy";
     }
     return mask;
 }
 
 // Byte length of the first `count` characters of a UTF-8 text.
-std::size_t BytesOfFirst(std::string_view text, std::size_t count)
-{
+std::size_t BytesOfFirst(std::string_view text, std::size_t count) {
     std::size_t seen = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && seen++ == count) {
@@ -113,8 +114,7 @@ std::size_t BytesOfFirst(std::string_view text, std::size_t count)
     return text.size();
 }
 
-bool IsDateLetter(char c)
-{
+bool IsDateLetter(char c) {
     return IsLetter(c, 'd') || IsLetter(c, 'm') || IsLetter(c, 'y');
 }
 
@@ -125,23 +125,18 @@ TMasks::TMasks(const TRegionalSettings& regional)
     , m_moneyMask(MoneyMaskOf(regional.CountryCode))
     , m_rateMask{4, 2, "", "%", 0, 1}
     , m_countMask{0, 6, "", "", 0, 1}
-    , m_shortDatePattern([pattern = regional.ShortDateFormat] { return pattern; })
-{
-}
+    , m_shortDatePattern([pattern = regional.ShortDateFormat] { return pattern; }) {}
 
 TMasks::TMasks(const IRegionalSettingsSource& source)
-    : TMasks(source.Current())
-{
+    : TMasks(source.Current()) {
     m_shortDatePattern = [&source] { return source.Current().ShortDateFormat; };
 }
 
-std::string TMasks::DateMask(TDateYearDigits year) const
-{
+std::string TMasks::DateMask(TDateYearDigits year) const {
     return BuildDateMask(m_shortDatePattern(), year);
 }
 
-TNumberMask TMasks::MoneyMaskOf(std::uint16_t countryCode)
-{
+TNumberMask TMasks::MoneyMaskOf(std::uint16_t countryCode) {
     TMoneyRow row = kFallbackMoneyRow;
     for (const TMoneyRow& candidate : kMoneyRows) {
         if (candidate.Code == countryCode) {
@@ -157,8 +152,7 @@ TNumberMask TMasks::MoneyMaskOf(std::uint16_t countryCode)
     return mask;
 }
 
-std::string TMasks::BuildDateMask(std::string_view regionalPattern, TDateYearDigits year)
-{
+std::string TMasks::BuildDateMask(std::string_view regionalPattern, TDateYearDigits year) {
     std::string pattern(regionalPattern);
     ReplaceSingleLetter(pattern, 'm', "MM");
     ReplaceSingleLetter(pattern, 'd', "dd");

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "persistence/date_pattern.h"
+#include "persistence/regional_settings.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-
-#include "persistence/date_pattern.h"
-#include "persistence/regional_settings.h"
 
 namespace calvora {
 

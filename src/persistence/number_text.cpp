@@ -15,8 +15,7 @@ struct TSignificand {
     int Exponent = 0;
 };
 
-TSignificand Expand18(Extended value)
-{
+TSignificand Expand18(Extended value) {
     TSignificand result;
     if (value == 0) {
         result.Digits = std::string(18, '0');
@@ -25,8 +24,8 @@ TSignificand Expand18(Extended value)
     }
     char buffer[64];
     // to_chars is independent of the process locale, unlike printf.
-    auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 17);
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                   std::chars_format::scientific, 17);
     (void)ec;
     std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     const auto ePos = text.find('e');
@@ -36,16 +35,15 @@ TSignificand Expand18(Extended value)
         }
     }
     int exponent = 0;
-    std::from_chars(text.data() + ePos + 1 + (text[ePos + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                    exponent);
+    std::from_chars(text.data() + ePos + 1 + (text[ePos + 1] == '+' ? 1 : 0),
+                    text.data() + text.size(), exponent);
     result.Exponent = exponent + 1;
     return result;
 }
 
 // Keeps the first `keep` digits, rounding half away from zero on the next one. A
 // carry out of the first digit adds a leading "1" and raises the exponent.
-void RoundDigits(TSignificand& number, int keep)
-{
+void RoundDigits(TSignificand& number, int keep) {
     if (keep < 0) {
         number.Digits.assign(1, '0');
         number.Exponent = 1;
@@ -73,8 +71,7 @@ void RoundDigits(TSignificand& number, int keep)
     }
 }
 
-std::string_view TrimBlanks(std::string_view text)
-{
+std::string_view TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
         return {};
@@ -83,11 +80,12 @@ std::string_view TrimBlanks(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks [sign] digits [. digits] [e [sign] digits] with at least one mantissa digit.
-bool IsDecimalNumber(std::string_view text)
-{
+bool IsDecimalNumber(std::string_view text) {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         ++i;
@@ -124,15 +122,13 @@ bool IsDecimalNumber(std::string_view text)
     return i == text.size();
 }
 
-[[noreturn]] void RaiseNotFloat(std::string_view text)
-{
+[[noreturn]] void RaiseNotFloat(std::string_view text) {
     throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
 } // namespace
 
-TDecimalDigits RoundToDecimals(Extended value, int decimals)
-{
+TDecimalDigits RoundToDecimals(Extended value, int decimals) {
     TSignificand number = Expand18(value);
     RoundDigits(number, number.Exponent + decimals);
     TDecimalDigits result;
@@ -144,19 +140,18 @@ TDecimalDigits RoundToDecimals(Extended value, int decimals)
     } else {
         fraction = std::string(static_cast<std::size_t>(-number.Exponent), '0') + number.Digits;
     }
-    integerPart.append(static_cast<std::size_t>(std::max(0, number.Exponent)) - integerPart.size(), '0');
+    integerPart.append(static_cast<std::size_t>(std::max(0, number.Exponent)) - integerPart.size(),
+                       '0');
     const auto firstNonZero = integerPart.find_first_not_of('0');
     integerPart = firstNonZero == std::string::npos ? "0" : integerPart.substr(firstNonZero);
     fraction.resize(static_cast<std::size_t>(std::max(0, decimals)), '0');
     result.Digits = integerPart + fraction;
     result.IntegerDigits = static_cast<int>(integerPart.size());
-    result.Negative =
-        value < 0 && result.Digits.find_first_not_of('0') != std::string::npos;
+    result.Negative = value < 0 && result.Digits.find_first_not_of('0') != std::string::npos;
     return result;
 }
 
-std::string FloatToText(Extended value, std::string_view decimalSeparator)
-{
+std::string FloatToText(Extended value, std::string_view decimalSeparator) {
     if (std::isnan(value)) {
         return "NAN";
     }
@@ -196,15 +191,15 @@ std::string FloatToText(Extended value, std::string_view decimalSeparator)
     return text;
 }
 
-Extended TextToFloat(std::string_view text, std::string_view decimalSeparator)
-{
+Extended TextToFloat(std::string_view text, std::string_view decimalSeparator) {
     const std::string_view trimmed = TrimBlanks(text);
     std::string plain(trimmed);
     if (decimalSeparator != ".") {
         if (plain.find('.') != std::string::npos) {
             RaiseNotFloat(text);
         }
-        const auto pos = decimalSeparator.empty() ? std::string::npos : plain.find(decimalSeparator);
+        const auto pos =
+            decimalSeparator.empty() ? std::string::npos : plain.find(decimalSeparator);
         if (pos != std::string::npos) {
             plain.replace(pos, decimalSeparator.size(), ".");
         }
@@ -221,8 +216,7 @@ Extended TextToFloat(std::string_view text, std::string_view decimalSeparator)
     return value;
 }
 
-std::int32_t TextToInteger(std::string_view text)
-{
+std::int32_t TextToInteger(std::string_view text) {
     std::string_view digits = text;
     const auto first = digits.find_first_not_of(" \t");
     digits = first == std::string_view::npos ? std::string_view{} : digits.substr(first);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "finance/finance_errors.h"
+#include "finance/financial_types.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "finance/finance_errors.h"
-#include "finance/financial_types.h"
 
 namespace calvora {
 
@@ -35,9 +35,9 @@ std::int32_t TextToInteger(std::string_view text);
 /// integerDigits 4). Rounding first takes 18 significant digits, so a value that
 /// is a hair below a half in binary (2.675) still rounds up as written.
 struct TDecimalDigits {
-    std::string Digits;     ///< all digits, at least one before the point
-    int IntegerDigits = 1;  ///< how many of them stand before the point
-    bool Negative = false;  ///< sign of the rounded value (never set for zero)
+    std::string Digits;    ///< all digits, at least one before the point
+    int IntegerDigits = 1; ///< how many of them stand before the point
+    bool Negative = false; ///< sign of the rounded value (never set for zero)
 };
 TDecimalDigits RoundToDecimals(Extended value, int decimals);
 

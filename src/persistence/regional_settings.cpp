@@ -1,15 +1,14 @@
 #include "persistence/regional_settings.h"
 
-#include <langinfo.h>
-#include <locale.h>
+#include "persistence/date_pattern.h"
 
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdlib>
+#include <langinfo.h>
+#include <locale.h>
 #include <utility>
-
-#include "persistence/date_pattern.h"
 
 namespace calvora {
 
@@ -37,12 +36,11 @@ constexpr TTerritoryCode kTerritoryCodes[] = {
 };
 
 constexpr std::array<std::string_view, 16> kNegativeForms = {
-    "($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
+    "($1)", "-$1",  "$-1",  "$1-",  "(1$)", "-1$",  "1-$",   "1$-",
     "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)"};
 
 // Locale name in force for a category: LC_ALL, then the category, then LANG.
-std::string LocaleNameFor(const char* category)
-{
+std::string LocaleNameFor(const char* category) {
     for (const char* variable : {"LC_ALL", category, "LANG"}) {
         const char* value = std::getenv(variable);
         if (value != nullptr && *value != '\0') {
@@ -52,20 +50,17 @@ std::string LocaleNameFor(const char* category)
     return "C";
 }
 
-bool IsPlainLocale(std::string_view name)
-{
+bool IsPlainLocale(std::string_view name) {
     return name.empty() || name == "C" || name == "POSIX" || name.starts_with("C.");
 }
 
-int ByteItem(locale_t locale, nl_item item)
-{
+int ByteItem(locale_t locale, nl_item item) {
     const char* value = nl_langinfo_l(item, locale);
     return value == nullptr || *value == CHAR_MAX ? -1 : static_cast<unsigned char>(*value);
 }
 
 // Index of the negative money form for the POSIX monetary description.
-int NegativeFormOf(bool symbolFirst, bool spaced, int signPosition)
-{
+int NegativeFormOf(bool symbolFirst, bool spaced, int signPosition) {
     const std::string core = symbolFirst ? (spaced ? "$ 1" : "$1") : (spaced ? "1 $" : "1$");
     std::string form;
     switch (signPosition) {
@@ -92,8 +87,7 @@ int NegativeFormOf(bool symbolFirst, bool spaced, int signPosition)
     return static_cast<int>(found - kNegativeForms.begin());
 }
 
-void ReadNumeric(const std::string& name, TRegionalSettings& settings)
-{
+void ReadNumeric(const std::string& name, TRegionalSettings& settings) {
     locale_t locale = newlocale(LC_NUMERIC_MASK, name.c_str(), nullptr);
     if (locale == nullptr) {
         return;
@@ -103,8 +97,7 @@ void ReadNumeric(const std::string& name, TRegionalSettings& settings)
     freelocale(locale);
 }
 
-void ReadMonetary(const std::string& name, TRegionalSettings& settings)
-{
+void ReadMonetary(const std::string& name, TRegionalSettings& settings) {
     locale_t locale = newlocale(LC_MONETARY_MASK, name.c_str(), nullptr);
     if (locale == nullptr) {
         return;
@@ -120,7 +113,8 @@ void ReadMonetary(const std::string& name, TRegionalSettings& settings)
         settings.CurrencyFormat = (positiveFirst != 0 ? 0 : 1) + (positiveSpaced == 1 ? 2 : 0);
     }
     if (negativeFirst >= 0) {
-        settings.NegCurrFormat = NegativeFormOf(negativeFirst != 0, negativeSpaced == 1, signPosition);
+        settings.NegCurrFormat =
+            NegativeFormOf(negativeFirst != 0, negativeSpaced == 1, signPosition);
     }
     if (decimals >= 0 && decimals <= 4) {
         settings.CurrencyDecimals = decimals;
@@ -128,8 +122,7 @@ void ReadMonetary(const std::string& name, TRegionalSettings& settings)
     freelocale(locale);
 }
 
-void ReadTime(const std::string& name, TRegionalSettings& settings)
-{
+void ReadTime(const std::string& name, TRegionalSettings& settings) {
     locale_t locale = newlocale(LC_TIME_MASK, name.c_str(), nullptr);
     if (locale == nullptr) {
         return;
@@ -143,15 +136,13 @@ void ReadTime(const std::string& name, TRegionalSettings& settings)
 
 } // namespace
 
-TRegionalSettings TRegionalSettings::UnitedStates()
-{
+TRegionalSettings TRegionalSettings::UnitedStates() {
     TRegionalSettings settings;
     settings.CountryCode = 1;
     return settings;
 }
 
-std::uint16_t CountryCodeOfTerritory(std::string_view territory)
-{
+std::uint16_t CountryCodeOfTerritory(std::string_view territory) {
     std::string upper(territory);
     for (char& c : upper) {
         if (c >= 'a' && c <= 'z') {
@@ -166,8 +157,7 @@ std::uint16_t CountryCodeOfTerritory(std::string_view territory)
     return 0;
 }
 
-std::uint16_t CountryCodeOfLocale(std::string_view localeName)
-{
+std::uint16_t CountryCodeOfLocale(std::string_view localeName) {
     // language[_territory][.codeset][@modifier]
     const auto underscore = localeName.find('_');
     if (underscore == std::string_view::npos) {
@@ -177,8 +167,7 @@ std::uint16_t CountryCodeOfLocale(std::string_view localeName)
     return CountryCodeOfTerritory(rest.substr(0, rest.find_first_of(".@")));
 }
 
-TRegionalSettings RegionalSettingsOfLocale(std::string_view localeName)
-{
+TRegionalSettings RegionalSettingsOfLocale(std::string_view localeName) {
     TRegionalSettings settings;
     settings.CountryCode = CountryCodeOfLocale(localeName);
     if (IsPlainLocale(localeName)) {
@@ -191,8 +180,7 @@ TRegionalSettings RegionalSettingsOfLocale(std::string_view localeName)
     return settings;
 }
 
-TRegionalSettings TPosixRegionalSettings::Current() const
-{
+TRegionalSettings TPosixRegionalSettings::Current() const {
     TRegionalSettings settings;
     const std::string monetary = LocaleNameFor("LC_MONETARY");
     settings.CountryCode = CountryCodeOfLocale(monetary);

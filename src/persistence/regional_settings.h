@@ -57,7 +57,8 @@ public:
 /// A fixed set of regional settings, for tests and the command line.
 class TFixedRegionalSettings : public IRegionalSettingsSource {
 public:
-    explicit TFixedRegionalSettings(TRegionalSettings settings) : m_settings(std::move(settings)) {}
+    explicit TFixedRegionalSettings(TRegionalSettings settings)
+        : m_settings(std::move(settings)) {}
     TRegionalSettings Current() const override { return m_settings; }
 
 private:

@@ -27,9 +27,7 @@ class TFixedSystemOwner : public ISystemOwner {
 public:
     TFixedSystemOwner(std::string owner, std::string organization)
         : m_owner(std::move(owner))
-        , m_organization(std::move(organization))
-    {
-    }
+        , m_organization(std::move(organization)) {}
     std::string RegisteredOwner() const override { return m_owner; }
     std::string RegisteredOrganization() const override { return m_organization; }
 

@@ -12,8 +12,7 @@ constexpr char32_t kHighControls[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, char32_t code)
-{
+void AppendUtf8(std::string& out, char32_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);
     } else if (code < 0x800) {
@@ -26,8 +25,7 @@ void AppendUtf8(std::string& out, char32_t code)
     }
 }
 
-std::string Lowercase(std::string text)
-{
+std::string Lowercase(std::string text) {
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z') {
             c = static_cast<char>(c - 'A' + 'a');
@@ -40,8 +38,7 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 } // namespace
 
-std::string Windows1252ToUtf8(std::string_view bytes)
-{
+std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     for (const char c : bytes) {
@@ -51,8 +48,7 @@ std::string Windows1252ToUtf8(std::string_view bytes)
     return out;
 }
 
-bool IsValidUtf8(std::string_view bytes)
-{
+bool IsValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -96,8 +92,7 @@ bool IsValidUtf8(std::string_view bytes)
     return true;
 }
 
-std::string DeclaredXmlEncoding(std::string_view bytes)
-{
+std::string DeclaredXmlEncoding(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Bom)) {
         bytes.remove_prefix(kUtf8Bom.size());
     }
@@ -120,8 +115,7 @@ std::string DeclaredXmlEncoding(std::string_view bytes)
     return std::string(declaration.substr(open + 1, close - open - 1));
 }
 
-std::string XmlFileTextAsUtf8(std::string_view bytes)
-{
+std::string XmlFileTextAsUtf8(std::string_view bytes) {
     const std::string encoding = Lowercase(DeclaredXmlEncoding(bytes));
     if (bytes.starts_with(kUtf8Bom)) {
         bytes.remove_prefix(kUtf8Bom.size());
@@ -129,8 +123,8 @@ std::string XmlFileTextAsUtf8(std::string_view bytes)
     const bool singleByte = encoding == "windows-1252" || encoding == "cp1252" ||
                             encoding == "iso-8859-1" || encoding == "latin1" ||
                             encoding == "iso-8859-15";
-    const bool utf8 = encoding.empty() || encoding == "utf-8" || encoding == "utf8" ||
-                      encoding == "us-ascii";
+    const bool utf8 =
+        encoding.empty() || encoding == "utf-8" || encoding == "utf8" || encoding == "us-ascii";
     if (singleByte || (utf8 && !IsValidUtf8(bytes))) {
         return Windows1252ToUtf8(bytes);
     }

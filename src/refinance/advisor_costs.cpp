@@ -6,22 +6,19 @@ namespace calvora {
 
 namespace {
 
-Extended PercentOf(float percent, Extended amount)
-{
+Extended PercentOf(float percent, Extended amount) {
     return static_cast<Extended>(percent) / 100 * amount;
 }
 
 // Balance left after k payments; an overpaid loan counts as cleared.
-Extended BalanceLeft(const TAdvisorLoanRuns& runs, int k)
-{
+Extended BalanceLeft(const TAdvisorLoanRuns& runs, int k) {
     return std::max<Extended>(runs.BalanceAt(k), 0);
 }
 
 } // namespace
 
 void ComputeRefinanceCosts(const TRefinanceInputs& inputs, TAdvisorLoanRuns& runs,
-                           TRefinanceResults& results)
-{
+                           TRefinanceResults& results) {
     const bool deductible = IsDeductible(inputs);
     const Extended afterTax = 1 - TaxFraction(inputs);
     const bool amortizedPoints = inputs.PointsAre == ppAmortized;
@@ -29,8 +26,8 @@ void ComputeRefinanceCosts(const TRefinanceInputs& inputs, TAdvisorLoanRuns& run
     const int k2 = results.PossiblePeriods;
     const Extended balance = inputs.CurrentBalance;
 
-    results.CurrentPayment = runs.Run(balance, inputs.CurrentFrequency, inputs.PeriodsRemaining,
-                                      inputs.CurrentRate);
+    results.CurrentPayment =
+        runs.Run(balance, inputs.CurrentFrequency, inputs.PeriodsRemaining, inputs.CurrentRate);
     results.CurrentCost = runs.InterestCost(k1, inputs.CurrentFrequency, inputs.DiscountRate);
     results.InterestDifference = results.CurrentCost;
     if (deductible) {
@@ -80,10 +77,9 @@ void ComputeRefinanceCosts(const TRefinanceInputs& inputs, TAdvisorLoanRuns& run
     }
 }
 
-Extended RefinanceBottomLine(const TRefinanceInputs& inputs, const TRefinanceResults& results)
-{
-    const Extended possible = results.PossibleCost +
-                              (AmortizedPointsCount(inputs, results) ? results.PointsCost : 0);
+Extended RefinanceBottomLine(const TRefinanceInputs& inputs, const TRefinanceResults& results) {
+    const Extended possible =
+        results.PossibleCost + (AmortizedPointsCount(inputs, results) ? results.PointsCost : 0);
     return results.CurrentCost - possible + results.PaymentDifferenceGain +
            results.ExtraBorrowingGain - results.TaxIncrease;
 }

@@ -20,8 +20,7 @@ void ComputeRefinanceCosts(const TRefinanceInputs& inputs, TAdvisorLoanRuns& run
 Extended RefinanceBottomLine(const TRefinanceInputs& inputs, const TRefinanceResults& results);
 
 /// Amortized points add to the possible cost only in the bottom line and the narrative.
-inline bool AmortizedPointsCount(const TRefinanceInputs& inputs, const TRefinanceResults& results)
-{
+inline bool AmortizedPointsCount(const TRefinanceInputs& inputs, const TRefinanceResults& results) {
     return results.PointsCost > 0 && inputs.PointsAre == ppAmortized;
 }
 

@@ -1,17 +1,17 @@
 #include "refinance/advisor_equations.h"
 
-#include <utility>
-
 #include "refinance/advisor_costs.h"
 #include "refinance/advisor_gains.h"
 #include "refinance/advisor_validation.h"
 
+#include <utility>
+
 namespace calvora {
 
-TadvRefinance::TadvRefinance(TRegionalSettings regional) : m_regional(std::move(regional)) {}
+TadvRefinance::TadvRefinance(TRegionalSettings regional)
+    : m_regional(std::move(regional)) {}
 
-void TadvRefinance::SetInputs(const TRefinanceInputs& inputs)
-{
+void TadvRefinance::SetInputs(const TRefinanceInputs& inputs) {
     m_inputs = inputs;
     m_inputs.AssetName = CutAdvisorText(inputs.AssetName);
     m_inputs.PossibleLender = CutAdvisorText(inputs.PossibleLender);
@@ -19,8 +19,7 @@ void TadvRefinance::SetInputs(const TRefinanceInputs& inputs)
     Calculate();
 }
 
-void TadvRefinance::Calculate()
-{
+void TadvRefinance::Calculate() {
     ValidateRefinanceInputs(m_inputs);
 
     const TAnalysedPeriods periods = AnalysedPeriods(m_inputs);
@@ -39,8 +38,7 @@ void TadvRefinance::Calculate()
     m_narrativeLines = m_narrative.Lines();
 }
 
-std::string CutAdvisorText(const std::string& text, std::size_t limit)
-{
+std::string CutAdvisorText(const std::string& text, std::size_t limit) {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;

@@ -1,12 +1,14 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "persistence/regional_settings.h"
 #include "refinance/advisor_loan_runs.h"
 #include "refinance/advisor_narrative.h"
 #include "refinance/advisor_types.h"
+
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace calvora {
 

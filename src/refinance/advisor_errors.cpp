@@ -9,12 +9,12 @@ constexpr int kMaxTermYears = 31;
 constexpr int kMaxTermPeriods = 373;
 constexpr int kMaxMonthsOwned = 479;
 
-const char* const kTooManyYears = "Too many years for either finance or lease term.\n\r\n\rTerm cannot exceed ";
+const char* const kTooManyYears =
+    "Too many years for either finance or lease term.\n\r\n\rTerm cannot exceed ";
 
 } // namespace
 
-std::string AdvisorErrorText(char code)
-{
+std::string AdvisorErrorText(char code) {
     switch (code) {
     case 'e':
         return "'Date of Sale' must be later than 'Closing Date.'";
@@ -76,6 +76,8 @@ std::string AdvisorErrorText(char code)
     }
 }
 
-void RaiseAdvisorError(char code) { throw EAdvisorException(AdvisorErrorText(code)); }
+void RaiseAdvisorError(char code) {
+    throw EAdvisorException(AdvisorErrorText(code));
+}
 
 } // namespace calvora

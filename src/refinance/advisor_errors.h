@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "finance/finance_errors.h"
+
+#include <string>
 
 namespace calvora {
 

@@ -12,22 +12,21 @@ constexpr Extended kCent = 0.01L;
 
 } // namespace
 
-TAdvisorGrowth::TAdvisorGrowth(float discountRatePercent, int frequency)
-{
+TAdvisorGrowth::TAdvisorGrowth(float discountRatePercent, int frequency) {
     Extended dailyRate = 0;
     m_rate = TequRate::PeriodicRate(frequency, frequency, kGrowthDaysInYear,
                                     static_cast<Extended>(discountRatePercent) / 100, dailyRate);
 }
 
-Extended TAdvisorGrowth::FV(int n, Extended x) { return m_future.FutureValue(n, false, x, m_rate); }
+Extended TAdvisorGrowth::FV(int n, Extended x) {
+    return m_future.FutureValue(n, false, x, m_rate);
+}
 
-Extended TAdvisorGrowth::PV(int n, Extended x)
-{
+Extended TAdvisorGrowth::PV(int n, Extended x) {
     return m_present.PresentWorth(n, false, x, m_rate);
 }
 
-Extended PaymentDifferenceGain(const TRefinanceInputs& inputs, const TRefinanceResults& results)
-{
+Extended PaymentDifferenceGain(const TRefinanceInputs& inputs, const TRefinanceResults& results) {
     const Extended current = results.CurrentPayment;
     const Extended possible = results.PossiblePayment;
     const Extended d = std::fabs(current - possible);
@@ -86,8 +85,7 @@ Extended PaymentDifferenceGain(const TRefinanceInputs& inputs, const TRefinanceR
     return current < possible ? -gain : gain;
 }
 
-Extended ExtraBorrowingGain(const TRefinanceInputs& inputs, const TRefinanceResults& results)
-{
+Extended ExtraBorrowingGain(const TRefinanceInputs& inputs, const TRefinanceResults& results) {
     const Extended balance = inputs.CurrentBalance;
     const Extended e = std::fabs(balance - inputs.NewLoanAmount);
     if (e < kCent) {

@@ -1,10 +1,10 @@
 #include "refinance/advisor_loan_runs.h"
 
-#include <cstddef>
-
 #include "finance/date_math.h"
 #include "finance/finance_errors.h"
 #include "schedule/cash_schedule_normal.h"
+
+#include <cstddef>
 
 namespace calvora {
 
@@ -17,8 +17,7 @@ constexpr int kLoanDay = 1;
 constexpr int kScheduleDaysInYear = 360;
 constexpr unsigned kRowOutsideSchedule = 1033;
 
-TCashInputClass SingleEvent(std::uint8_t kind, int frequency, TDateTime date)
-{
+TCashInputClass SingleEvent(std::uint8_t kind, int frequency, TDateTime date) {
     TCashInputClass event;
     event.Kind = kind;
     event.Count = 1;
@@ -30,10 +29,10 @@ TCashInputClass SingleEvent(std::uint8_t kind, int frequency, TDateTime date)
 
 } // namespace
 
-TAdvisorLoanRuns::TAdvisorLoanRuns() : m_loanDate(EncodeDate(kLoanYear, kLoanMonth, kLoanDay)) {}
+TAdvisorLoanRuns::TAdvisorLoanRuns()
+    : m_loanDate(EncodeDate(kLoanYear, kLoanMonth, kLoanDay)) {}
 
-Extended TAdvisorLoanRuns::Run(Extended amount, int frequency, int count, float ratePercent)
-{
+Extended TAdvisorLoanRuns::Run(Extended amount, int frequency, int count, float ratePercent) {
     m_events.Clear();
     TCashInputClass& loan = m_events.Add(SingleEvent(ekLoan, frequency, m_loanDate));
     loan.Amount = static_cast<double>(amount);
@@ -51,8 +50,7 @@ Extended TAdvisorLoanRuns::Run(Extended amount, int frequency, int count, float 
     return RunSchedule(frequency, ratePercent);
 }
 
-Extended TAdvisorLoanRuns::RunSchedule(int frequency, float ratePercent)
-{
+Extended TAdvisorLoanRuns::RunSchedule(int frequency, float ratePercent) {
     // The rows are refilled only by a run that succeeds.
     TTransactionsList rows;
     TCash_Schedule_Normal schedule;
@@ -66,28 +64,29 @@ Extended TAdvisorLoanRuns::RunSchedule(int frequency, float ratePercent)
     return schedule.Result();
 }
 
-const TTransactionClass& TAdvisorLoanRuns::Row(int k) const
-{
+const TTransactionClass& TAdvisorLoanRuns::Row(int k) const {
     if (k < 0 || static_cast<std::size_t>(k) >= m_rows.Count()) {
         RaiseCashScheduleError(kRowOutsideSchedule);
     }
     return m_rows[static_cast<std::size_t>(k)];
 }
 
-Extended TAdvisorLoanRuns::CumulativeInterestAt(int k) const { return Row(k).CumulativeInterest; }
+Extended TAdvisorLoanRuns::CumulativeInterestAt(int k) const {
+    return Row(k).CumulativeInterest;
+}
 
-Extended TAdvisorLoanRuns::BalanceAt(int k) const { return Row(k).Balance; }
+Extended TAdvisorLoanRuns::BalanceAt(int k) const {
+    return Row(k).Balance;
+}
 
-Extended TAdvisorLoanRuns::InterestCost(int k, int frequency, float discountPercent)
-{
+Extended TAdvisorLoanRuns::InterestCost(int k, int frequency, float discountPercent) {
     if (discountPercent > 0) {
         return DiscountedInterest(k, frequency, discountPercent);
     }
     return CumulativeInterestAt(k);
 }
 
-Extended TAdvisorLoanRuns::DiscountedInterest(int k, int frequency, float discountPercent)
-{
+Extended TAdvisorLoanRuns::DiscountedInterest(int k, int frequency, float discountPercent) {
     Row(k);
     TCashInputsList flows;
     TCashInputClass& start = flows.Add(SingleEvent(ekLoan, frequency, m_rows[0].Date));

@@ -1,9 +1,9 @@
 #include "refinance/advisor_narrative.h"
 
-#include <cmath>
-
 #include "persistence/format_text.h"
 #include "refinance/advisor_costs.h"
+
+#include <cmath>
 
 namespace calvora {
 
@@ -26,9 +26,7 @@ public:
                      const TRegionalSettings& regional)
         : m_inputs(inputs)
         , m_results(results)
-        , m_regional(regional)
-    {
-    }
+        , m_regional(regional) {}
 
     std::string Paragraph1() const;
     std::string Paragraph2() const;
@@ -45,12 +43,11 @@ private:
     const TRegionalSettings& m_regional;
 };
 
-std::string TNarrativeWriter::Paragraph1() const
-{
-    std::string text = "     By the time you sell after " + std::to_string(m_inputs.YearsUntilSale) +
-                       " years, you'll have paid down " + Money(m_results.CurrentPaidDown) +
-                       " under your current loan, or " + Money(m_results.PossiblePaidDown) +
-                       " under the possible refinancing. ";
+std::string TNarrativeWriter::Paragraph1() const {
+    std::string text = "     By the time you sell after " +
+                       std::to_string(m_inputs.YearsUntilSale) + " years, you'll have paid down " +
+                       Money(m_results.CurrentPaidDown) + " under your current loan, or " +
+                       Money(m_results.PossiblePaidDown) + " under the possible refinancing. ";
     if (m_inputs.DiscountRate > 0) {
         text += "The amounts used in this analysis are discounted to today's dollars. The assumed "
                 "discount rate is " +
@@ -62,8 +59,7 @@ std::string TNarrativeWriter::Paragraph1() const
     return text;
 }
 
-std::string TNarrativeWriter::LargerLoan() const
-{
+std::string TNarrativeWriter::LargerLoan() const {
     const Extended current = m_results.CurrentCost;
     const Extended possible = m_results.PossibleCost;
     const Extended same = m_results.SameAmountCost;
@@ -89,11 +85,13 @@ std::string TNarrativeWriter::LargerLoan() const
             text += " plus the " + Money(m_results.PointsCost) +
                     " in points which were being amortized as part of the possible financing. So "
                     "the possible financing PLUS the amortized points will cost " +
-                    Money(possible - current + m_results.PointsCost) + " more than the current financing";
+                    Money(possible - current + m_results.PointsCost) +
+                    " more than the current financing";
         }
         text += ".";
         if (current >= same) {
-            text += " However, if you refinance: looking at just the " + Money(m_inputs.CurrentBalance) +
+            text += " However, if you refinance: looking at just the " +
+                    Money(m_inputs.CurrentBalance) +
                     " that your current mortgage covers, you'd be paying " + Money(same) +
                     ", after allowing for taxes and closing costs.  Therefore, when comparing the "
                     "same amount of financing, you will save " +
@@ -110,8 +108,7 @@ std::string TNarrativeWriter::LargerLoan() const
     return text;
 }
 
-std::string TNarrativeWriter::Savings() const
-{
+std::string TNarrativeWriter::Savings() const {
     const Extended current = m_results.CurrentCost;
     const Extended possible = m_results.PossibleCost;
     const bool cashPoints = m_results.PointsCost > 0 && m_inputs.PointsAre == ppWithFirst;
@@ -131,22 +128,22 @@ std::string TNarrativeWriter::Savings() const
     text += " So considering just the differences between the two loans: after tax "
             "considerations, and other related closing costs you will ";
     if (TaxApplies(m_inputs)) {
-        text += "SAVE " + Money(current - possible) + kTaxesIncrease + Money(m_results.TaxIncrease) +
-                kLostDeduction;
+        text += "SAVE " + Money(current - possible) + kTaxesIncrease +
+                Money(m_results.TaxIncrease) + kLostDeduction;
     } else {
         text += "SAVE " + Money(current - possible) + ".";
         if (AmortizedPointsCount(m_inputs, m_results)) {
             text += " However, the points which are being amortized will reduce the savings by "
                     "another " +
-                    Money(m_results.PointsCost) + ". So net savings after amortized points will be " +
+                    Money(m_results.PointsCost) +
+                    ". So net savings after amortized points will be " +
                     Money(current - (possible + m_results.PointsCost)) + ".";
         }
     }
     return text;
 }
 
-std::string TNarrativeWriter::Loss() const
-{
+std::string TNarrativeWriter::Loss() const {
     const Extended current = m_results.CurrentCost;
     const Extended possible = m_results.PossibleCost;
     std::string text = "     Your current financing will cost you " + Money(current) +
@@ -166,8 +163,7 @@ std::string TNarrativeWriter::Loss() const
     return text;
 }
 
-std::string TNarrativeWriter::Investments() const
-{
+std::string TNarrativeWriter::Investments() const {
     const bool discounted = m_inputs.DiscountRate > 0;
     const Extended gain = m_results.PaymentDifferenceGain;
     const Extended extra = m_results.ExtraBorrowingGain;
@@ -207,8 +203,7 @@ std::string TNarrativeWriter::Investments() const
     return text;
 }
 
-std::string TNarrativeWriter::Paragraph2() const
-{
+std::string TNarrativeWriter::Paragraph2() const {
     std::string text;
     if (m_inputs.NewLoanAmount > m_inputs.CurrentBalance) {
         text = LargerLoan();
@@ -222,13 +217,11 @@ std::string TNarrativeWriter::Paragraph2() const
 
 } // namespace
 
-std::vector<std::string> TRefinanceNarrative::Lines() const
-{
+std::vector<std::string> TRefinanceNarrative::Lines() const {
     return {Paragraph1, "", Paragraph2, "", Paragraph3};
 }
 
-std::string BottomLineParagraph(Extended bottomLine, const TRegionalSettings& regional)
-{
+std::string BottomLineParagraph(Extended bottomLine, const TRegionalSettings& regional) {
     const std::string amount = FormatText("%m", {bottomLine}, regional);
     if (bottomLine >= kCent && bottomLine < kWorthTheTrouble) {
         return "     Bottom line? Your total net SAVINGS will be " + amount +
@@ -248,10 +241,10 @@ std::string BottomLineParagraph(Extended bottomLine, const TRegionalSettings& re
 
 TRefinanceNarrative BuildRefinanceNarrative(const TRefinanceInputs& inputs,
                                             const TRefinanceResults& results,
-                                            const TRegionalSettings& regional)
-{
+                                            const TRegionalSettings& regional) {
     const TNarrativeWriter writer(inputs, results, regional);
-    return {writer.Paragraph1(), writer.Paragraph2(), BottomLineParagraph(results.BottomLine, regional)};
+    return {writer.Paragraph1(), writer.Paragraph2(),
+            BottomLineParagraph(results.BottomLine, regional)};
 }
 
 } // namespace calvora

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "persistence/regional_settings.h"
 #include "refinance/advisor_types.h"
+
+#include <string>
+#include <vector>
 
 namespace calvora {
 

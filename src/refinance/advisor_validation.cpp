@@ -1,14 +1,13 @@
 #include "refinance/advisor_validation.h"
 
+#include "refinance/advisor_errors.h"
+
 #include <algorithm>
 #include <cstdint>
 
-#include "refinance/advisor_errors.h"
-
 namespace calvora {
 
-void ValidateRefinanceInputs(const TRefinanceInputs& inputs)
-{
+void ValidateRefinanceInputs(const TRefinanceInputs& inputs) {
     const int currentPerYear = PeriodsPerYear(inputs.CurrentFrequency);
     const int newPerYear = PeriodsPerYear(inputs.NewFrequency);
     if (inputs.PeriodsRemaining / currentPerYear > kAdvisorMaxLoanYears) {
@@ -39,8 +38,7 @@ void ValidateRefinanceInputs(const TRefinanceInputs& inputs)
     }
 }
 
-TAnalysedPeriods AnalysedPeriods(const TRefinanceInputs& inputs)
-{
+TAnalysedPeriods AnalysedPeriods(const TRefinanceInputs& inputs) {
     const std::int64_t longer = std::max(inputs.PeriodsRemaining, inputs.NewPayments);
     const std::int64_t untilSale =
         std::int64_t{PeriodsPerYear(inputs.CurrentFrequency)} * inputs.YearsUntilSale;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "refinance/advisor_types.h"
+
+#include <cstdint>
 
 namespace calvora {
 

@@ -101,10 +101,13 @@ void TCash_Schedule_Base::AdjustFinalPayment() {
     const Extended f = m_finalBalance;
     TTransactionClass& last = m_rows.Last();
     if (f >= 0) {
-        if (std::fabs(last.Payment) >= 0.01L && std::fabs(last.LoanAdvance) < 0.01L) {
+        // A last row without a loan advance pays the rest even when its own
+        // payment rounded to nothing (a loan of a few cents): lowering only the
+        // balance would write the rest off.
+        if (std::fabs(last.LoanAdvance) < 0.01L) {
             last.Payment += f;
             last.Principal += f;
-        } else if (std::fabs(last.LoanAdvance) >= 0.01L) {
+        } else {
             last.Principal += f;
             last.Interest -= f;
         }
@@ -126,6 +129,11 @@ void TCash_Schedule_Base::FinishRows(bool reportUnpaidInterest) {
     }
     m_finalBalance = m_rows.Last().Balance;
     TrimPaidOffRows();
+    // Interest compounded past the range of the arithmetic leaves no schedule
+    // to show (an infinite row stays infinite, so the last kept row tells).
+    if (!std::isfinite(m_finalBalance) || !std::isfinite(m_rows.Last().CumulativeInterest)) {
+        RaiseCashScheduleError(1017);
+    }
     if (Events().Last().Count != -1) {
         AdjustFinalPayment();
     }

@@ -61,7 +61,14 @@ Extended TCash_Schedule_Base::SolveRate() {
                 RaiseCashScheduleError(1020);
             }
             ++rounds;
-            if (std::fabs(next - rate) < kRateTolerance || rounds >= kMaximumRounds) {
+            const bool converged = std::fabs(next - rate) < kRateTolerance;
+            // The step that falls below the tolerance is taken: the rate before
+            // it can still be off by nearly the whole tolerance, which shows in
+            // the cents of the rows.
+            if (converged || rounds >= kMaximumRounds) {
+                if (converged) {
+                    rate = next;
+                }
                 break;
             }
             rate = next;

@@ -1,13 +1,11 @@
-#include "persistence/app_info_xml.h"
-
-#include <gtest/gtest.h>
-
-#include <pugixml.hpp>
-
 #include "finance/date_math.h"
+#include "persistence/app_info_xml.h"
 #include "persistence/number_text.h"
 #include "settings_test_folder.h"
 #include "support/expect_throw_msg.h"
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 namespace calvora {
 namespace {
@@ -19,8 +17,8 @@ constexpr TDateTime k15March2011 = 40617;
 
 class AppInfoXMLTest : public ::testing::Test {
 protected:
-    std::unique_ptr<TAppInfoXML> Open(const TRegionalSettings& regional = TRegionalSettings::UnitedStates())
-    {
+    std::unique_ptr<TAppInfoXML>
+    Open(const TRegionalSettings& regional = TRegionalSettings::UnitedStates()) {
         TAppInfoEnvironment environment;
         environment.AppFolder = Folder.Path;
         environment.Regional = regional;
@@ -33,8 +31,7 @@ protected:
     TFixedSystemOwner Owner{"Ada Lovelace", "Analytical Engines"};
 };
 
-TEST_F(AppInfoXMLTest, FirstStartCreatesTheFile)
-{
+TEST_F(AppInfoXMLTest, FirstStartCreatesTheFile) {
     auto settings = Open();
     EXPECT_TRUE(settings->IsNewFile());
     EXPECT_EQ(settings->RunTimes(), 0);
@@ -62,8 +59,7 @@ TEST_F(AppInfoXMLTest, FirstStartCreatesTheFile)
     EXPECT_NE(text.find("\n\t\t<UserName>Ada Lovelace</UserName>\n"), std::string::npos);
 }
 
-TEST_F(AppInfoXMLTest, RunCounterAndSecondStart)
-{
+TEST_F(AppInfoXMLTest, RunCounterAndSecondStart) {
     Open()->WriteRunTimesAtExit();
     {
         auto second = Open();
@@ -80,8 +76,7 @@ TEST_F(AppInfoXMLTest, RunCounterAndSecondStart)
     EXPECT_EQ(third->ReadInteger("Calvora", "RunTimes", -1, true), 2);
 }
 
-TEST_F(AppInfoXMLTest, DataPathWithoutDataFolder)
-{
+TEST_F(AppInfoXMLTest, DataPathWithoutDataFolder) {
     std::filesystem::remove(Folder.Path / "Data");
     auto settings = Open();
     EXPECT_EQ(settings->Fields().DataPath, Folder.Path.string());
@@ -90,8 +85,7 @@ TEST_F(AppInfoXMLTest, DataPathWithoutDataFolder)
 
 // Every loaded key with its section, its default and the text a new value is
 // stored as, read back by a second instance.
-TEST_F(AppInfoXMLTest, EveryLoadedKeyRoundTrips)
-{
+TEST_F(AppInfoXMLTest, EveryLoadedKeyRoundTrips) {
     struct TextCase {
         const TAppInfoKey<std::string>& Key;
         const char* Section;
@@ -141,13 +135,17 @@ TEST_F(AppInfoXMLTest, EveryLoadedKeyRoundTrips)
         {appkeys::DeductText, "CommonProperties", "DeductText", 0},
         {appkeys::MACRSDeprecionMthdText, "CommonProperties", "MACRSDeprecionMthdText", 1},
         {appkeys::MACRSIRSConventionText, "CommonProperties", "MACRSIRSConventionText", 0},
-        {appkeys::AmortLongInterestCalcMthdText, "CommonProperties", "AmortLongInterestCalcMthdText", 2},
-        {appkeys::AmortLongInterestPmtMthdText, "CommonProperties", "AmortLongInterestPmtMthdText", 3},
+        {appkeys::AmortLongInterestCalcMthdText, "CommonProperties",
+         "AmortLongInterestCalcMthdText", 2},
+        {appkeys::AmortLongInterestPmtMthdText, "CommonProperties", "AmortLongInterestPmtMthdText",
+         3},
         {appkeys::PYRText, "CommonProperties", "PYRText", 5},
         {appkeys::PmtMthdText, "CommonProperties", "PmtMthdText", 0},
         {appkeys::AmortPointsAreText, "CommonProperties", "AmortPointsAreText", 1},
-        {appkeys::AmortShortInterestCalcMthdText, "CommonProperties", "AmortShortInterestCalcMthdText", 2},
-        {appkeys::AmortShortInterestPmtMthdText, "CommonProperties", "AmortShortInterestPmtMthdText", 2},
+        {appkeys::AmortShortInterestCalcMthdText, "CommonProperties",
+         "AmortShortInterestCalcMthdText", 2},
+        {appkeys::AmortShortInterestPmtMthdText, "CommonProperties",
+         "AmortShortInterestPmtMthdText", 2},
         {appkeys::UseforStartingDateText, "CommonProperties", "UseforStartingDateText", 0},
         {appkeys::TaxEffectText, "CommonProperties", "TaxEffectText", 0},
         {appkeys::TwiceMonthlyText, "CommonProperties", "TwiceMonthlyText", 0},
@@ -246,16 +244,19 @@ TEST_F(AppInfoXMLTest, EveryLoadedKeyRoundTrips)
     EXPECT_EQ(reopened->AssumedStartDate(), k15March2011);
 }
 
-TEST_F(AppInfoXMLTest, AssumedStartDateRules)
-{
+TEST_F(AppInfoXMLTest, AssumedStartDateRules) {
     struct Case {
         std::int32_t Rule;
         TDateTime Today;
         TDateTime Expected;
     } const data[] = {
         // 15 December 2011 is day 40892; 1 January 2012 day 40909.
-        {0, 40892, 40892}, {1, 40892, 40893}, {2, 40892, 40878}, {3, 40892, 40909},
-        {3, k31January2011, k1February2011}, {0, 40892.75, 40892},
+        {0, 40892, 40892},
+        {1, 40892, 40893},
+        {2, 40892, 40878},
+        {3, 40892, 40909},
+        {3, k31January2011, k1February2011},
+        {0, 40892.75, 40892},
     };
     for (const Case& c : data) {
         EXPECT_EQ(TAppInfoXML::AssumedStartDateByRule(c.Rule, c.Today), c.Expected) << c.Rule;
@@ -264,8 +265,7 @@ TEST_F(AppInfoXMLTest, AssumedStartDateRules)
     EXPECT_EQ(Open()->AssumedStartDate(), k1February2011);
 }
 
-TEST_F(AppInfoXMLTest, EqualWritesSaveOnce)
-{
+TEST_F(AppInfoXMLTest, EqualWritesSaveOnce) {
     auto settings = Open();
     settings->WriteString("Test", "Key", "a");
     ASSERT_TRUE(std::filesystem::remove(Folder.SettingsFile()));
@@ -277,8 +277,7 @@ TEST_F(AppInfoXMLTest, EqualWritesSaveOnce)
     EXPECT_TRUE(std::filesystem::exists(Folder.SettingsFile()));
 }
 
-TEST_F(AppInfoXMLTest, EmptyWritesWaitForTheNextSave)
-{
+TEST_F(AppInfoXMLTest, EmptyWritesWaitForTheNextSave) {
     auto settings = Open();
     settings->WriteString("Test", "Name", "Ada");
     const std::string before = Folder.FileText();
@@ -295,8 +294,7 @@ TEST_F(AppInfoXMLTest, EmptyWritesWaitForTheNextSave)
     EXPECT_EQ(reopened->ReadString("Test", "Other", ""), "x");
 }
 
-TEST_F(AppInfoXMLTest, SectionsAndKeysAreAppendedLast)
-{
+TEST_F(AppInfoXMLTest, SectionsAndKeysAreAppendedLast) {
     auto settings = Open();
     settings->WriteString("LoanCalc", "First", "1");
     settings->WriteString("Refinance", "Only", "2");
@@ -309,8 +307,7 @@ TEST_F(AppInfoXMLTest, SectionsAndKeysAreAppendedLast)
     EXPECT_STREQ(root.child("LoanCalc").first_child().name(), "First");
 }
 
-TEST_F(AppInfoXMLTest, TypedReadsAndWrites)
-{
+TEST_F(AppInfoXMLTest, TypedReadsAndWrites) {
     auto settings = Open();
     settings->WriteInteger("Test", "Count", -42);
     settings->WriteBool("Test", "On", true);
@@ -326,7 +323,8 @@ TEST_F(AppInfoXMLTest, TypedReadsAndWrites)
     struct Case {
         const char* Stored;
         bool Expected;
-    } const data[] = {{"0", false}, {"1", true}, {"2", true}, {"256", false}, {"257", true}, {"-1", true}};
+    } const data[] = {{"0", false},   {"1", true},   {"2", true},
+                      {"256", false}, {"257", true}, {"-1", true}};
     for (const Case& c : data) {
         settings->WriteString("Test", "Switch", c.Stored);
         EXPECT_EQ(settings->ReadBool("Test", "Switch", !c.Expected), c.Expected) << c.Stored;
@@ -340,8 +338,7 @@ TEST_F(AppInfoXMLTest, TypedReadsAndWrites)
     EXPECT_THROW(settings->WriteString("Bad Section", "Key", "x"), std::invalid_argument);
 }
 
-TEST_F(AppInfoXMLTest, RegionalDecimalComma)
-{
+TEST_F(AppInfoXMLTest, RegionalDecimalComma) {
     TRegionalSettings german = TRegionalSettings::UnitedStates();
     german.DecimalSeparator = ",";
     german.ThousandSeparator = ".";
@@ -361,8 +358,7 @@ TEST_F(AppInfoXMLTest, RegionalDecimalComma)
     EXPECT_EQ(reopened->Fields().AssumedStartDateDefaultText, k15March2011);
 }
 
-TEST_F(AppInfoXMLTest, Bounds)
-{
+TEST_F(AppInfoXMLTest, Bounds) {
     auto settings = Open();
     const TBounds current{100, 200, 640, 480};
     EXPECT_EQ(settings->ReadBounds("LoanCalc1", current, 1024, 768), current);
@@ -379,7 +375,8 @@ TEST_F(AppInfoXMLTest, Bounds)
         std::int32_t ExpectedLeft;
         std::int32_t ExpectedTop;
     } const data[] = {
-        {5000, 10, 20, 10}, {974, 718, 974, 718}, {975, 719, 20, 20}, {-3, -1, 20, 20}, {0, 0, 0, 0},
+        {5000, 10, 20, 10}, {974, 718, 974, 718}, {975, 719, 20, 20},
+        {-3, -1, 20, 20},   {0, 0, 0, 0},
     };
     for (const Case& c : data) {
         settings->WriteInteger("Main", "Left", c.StoredLeft);
@@ -390,8 +387,7 @@ TEST_F(AppInfoXMLTest, Bounds)
     }
 }
 
-TEST_F(AppInfoXMLTest, DamagedFileIsKeptAside)
-{
+TEST_F(AppInfoXMLTest, DamagedFileIsKeptAside) {
     const std::string damaged = "<?xml version=\"1.0\"?>\n<Calvora><CommonProperties><UserName>Ad";
     Folder.WriteFile(damaged);
     auto settings = Open();
@@ -412,8 +408,7 @@ TEST_F(AppInfoXMLTest, DamagedFileIsKeptAside)
     EXPECT_EQ(testing::TSettingsFolder::ReadText(aside), damaged);
 }
 
-TEST_F(AppInfoXMLTest, UnreadableValueKeepsItsDefault)
-{
+TEST_F(AppInfoXMLTest, UnreadableValueKeepsItsDefault) {
     Folder.WriteFile("<Calvora MajorVersion=\"2\" MinorVersion=\"0\"><RunTimes>3</RunTimes>"
                      "<CommonProperties><PYRText>monthly</PYRText><RateText>7.5</RateText>"
                      "</CommonProperties></Calvora>");
@@ -424,8 +419,7 @@ TEST_F(AppInfoXMLTest, UnreadableValueKeepsItsDefault)
               std::string::npos);
 }
 
-TEST_F(AppInfoXMLTest, OldWindows1252File)
-{
+TEST_F(AppInfoXMLTest, OldWindows1252File) {
     Folder.WriteFile("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n"
                      "<Calvora MajorVersion=\"2\" MinorVersion=\"0\">\r\n"
                      "\t<ProgramVersion>3.0d</ProgramVersion>\r\n"
@@ -455,15 +449,16 @@ TEST_F(AppInfoXMLTest, OldWindows1252File)
     EXPECT_EQ(reopened->Fields().AccountCity, "Zürich");
 }
 
-TEST_F(AppInfoXMLTest, ExternalEntitiesAreNeverExpanded)
-{
+TEST_F(AppInfoXMLTest, ExternalEntitiesAreNeverExpanded) {
     const std::filesystem::path secret = Folder.Path / "secret.txt";
     {
         std::ofstream stream(secret);
         stream << "TOP SECRET";
     }
     Folder.WriteFile("<?xml version=\"1.0\"?>\n<!DOCTYPE Calvora [\n"
-                     "  <!ENTITY secret SYSTEM \"file://" + secret.string() + "\">\n"
+                     "  <!ENTITY secret SYSTEM \"file://" +
+                     secret.string() +
+                     "\">\n"
                      "  <!ENTITY inner \"expanded\">\n]>\n"
                      "<Calvora MajorVersion=\"2\" MinorVersion=\"0\"><RunTimes>1</RunTimes>"
                      "<CommonProperties><UserName>&secret;</UserName>"

@@ -1,14 +1,12 @@
 #include "persistence/format_text.h"
+#include "support/expect_throw_msg.h"
 
 #include <gtest/gtest.h>
-
-#include "support/expect_throw_msg.h"
 
 namespace calvora {
 namespace {
 
-TRegionalSettings German()
-{
+TRegionalSettings German() {
     TRegionalSettings regional;
     regional.DecimalSeparator = ",";
     regional.ThousandSeparator = ".";
@@ -20,16 +18,14 @@ TRegionalSettings German()
     return regional;
 }
 
-TRegionalSettings French()
-{
+TRegionalSettings French() {
     TRegionalSettings regional = German();
     regional.ThousandSeparator = "\u202F"; // narrow no-break space, three UTF-8 bytes
     regional.CountryCode = 33;
     return regional;
 }
 
-TRegionalSettings UsWithParentheses()
-{
+TRegionalSettings UsWithParentheses() {
     TRegionalSettings regional = TRegionalSettings::UnitedStates();
     regional.NegCurrFormat = 0;
     return regional;
@@ -44,8 +40,7 @@ struct FormatCase {
 
 // Expected texts are counted out by hand: the value in the regional form, then
 // blanks up to the field width.
-TEST(FormatText, Directives)
-{
+TEST(FormatText, Directives) {
     const TRegionalSettings us = TRegionalSettings::UnitedStates();
     const FormatCase data[] = {
         {"%-28s|", {"Loan Amount"}, us, "Loan Amount                 |"},
@@ -86,8 +81,7 @@ TEST(FormatText, Directives)
     }
 }
 
-TEST(FormatText, MismatchedArgumentsRaise)
-{
+TEST(FormatText, MismatchedArgumentsRaise) {
     const TRegionalSettings us = TRegionalSettings::UnitedStates();
     struct Case {
         const char* Pattern;
@@ -102,8 +96,7 @@ TEST(FormatText, MismatchedArgumentsRaise)
     }
 }
 
-TEST(FormatMoney, UsesTheRegionalCurrencyForm)
-{
+TEST(FormatMoney, UsesTheRegionalCurrencyForm) {
     const TRegionalSettings us = TRegionalSettings::UnitedStates();
     EXPECT_EQ(FormatMoney(1234.5L, 2, us), "$1,234.50");
     EXPECT_EQ(FormatMoney(-0.5L, 2, us), "-$0.50");
@@ -113,12 +106,11 @@ TEST(FormatMoney, UsesTheRegionalCurrencyForm)
     EXPECT_EQ(FormatNumber(1234.5L, 1, German()), "1.234,5");
 }
 
-TEST(FormatMoney, EveryNegativeForm)
-{
+TEST(FormatMoney, EveryNegativeForm) {
     // The sixteen negative forms with "$" as the sign and 1.00 as the amount.
-    const char* const expected[] = {"($1.00)", "-$1.00", "$-1.00", "$1.00-",  "(1.00$)", "-1.00$",
-                                    "1.00-$",  "1.00$-", "-1.00 $", "-$ 1.00", "1.00 $-", "$ 1.00-",
-                                    "$ -1.00", "1.00- $", "($ 1.00)", "(1.00 $)"};
+    const char* const expected[] = {
+        "($1.00)", "-$1.00",  "$-1.00",  "$1.00-",  "(1.00$)", "-1.00$",  "1.00-$",   "1.00$-",
+        "-1.00 $", "-$ 1.00", "1.00 $-", "$ 1.00-", "$ -1.00", "1.00- $", "($ 1.00)", "(1.00 $)"};
     TRegionalSettings regional = TRegionalSettings::UnitedStates();
     for (int form = 0; form < 16; ++form) {
         regional.NegCurrFormat = form;

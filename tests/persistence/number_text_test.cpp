@@ -1,16 +1,14 @@
 #include "persistence/number_text.h"
+#include "support/expect_throw_msg.h"
 
 #include <gtest/gtest.h>
-
-#include "support/expect_throw_msg.h"
 
 namespace calvora {
 namespace {
 
 // Expected texts: the shortest general form with 15 significant digits, fixed
 // notation while the decimal exponent lies between -4 and 15, worked by hand.
-TEST(FloatToText, ShortestGeneralFormWithFifteenDigits)
-{
+TEST(FloatToText, ShortestGeneralFormWithFifteenDigits) {
     struct Case {
         Extended Value;
         const char* Separator;
@@ -42,8 +40,7 @@ TEST(FloatToText, ShortestGeneralFormWithFifteenDigits)
     }
 }
 
-TEST(TextToFloat, ReadsWithTheRegionalSeparator)
-{
+TEST(TextToFloat, ReadsWithTheRegionalSeparator) {
     EXPECT_EQ(TextToFloat("8.5"), 8.5L);
     EXPECT_EQ(TextToFloat("8,5", ","), 8.5L);
     EXPECT_EQ(TextToFloat(" 1E-5 "), 1E-5L);
@@ -52,21 +49,19 @@ TEST(TextToFloat, ReadsWithTheRegionalSeparator)
     EXPECT_EQ(TextToFloat("7.09999990463257"), 7.09999990463257L);
 }
 
-TEST(TextToFloat, RejectsWhatIsNoNumber)
-{
+TEST(TextToFloat, RejectsWhatIsNoNumber) {
     struct Case {
         const char* Text;
         const char* Separator;
-    } const data[] = {{"abc", "."}, {"", "."},      {"8.5", ","}, {"1,234.5", "."},
-                      {"1E", "."},  {"--1", "."},  {".", "."},    {"1.5x", "."}};
+    } const data[] = {{"abc", "."}, {"", "."},    {"8.5", ","}, {"1,234.5", "."},
+                      {"1E", "."},  {"--1", "."}, {".", "."},   {"1.5x", "."}};
     for (const Case& c : data) {
         EXPECT_THROW_MSG(TextToFloat(c.Text, c.Separator), EConvertError,
                          std::string("'") + c.Text + "' is not a valid floating point value");
     }
 }
 
-TEST(TextToInteger, ReadsThirtyTwoBitIntegers)
-{
+TEST(TextToInteger, ReadsThirtyTwoBitIntegers) {
     EXPECT_EQ(TextToInteger("42"), 42);
     EXPECT_EQ(TextToInteger("-7"), -7);
     EXPECT_EQ(TextToInteger("+7"), 7);
@@ -79,8 +74,7 @@ TEST(TextToInteger, ReadsThirtyTwoBitIntegers)
 }
 
 // Rounding takes 18 significant digits first, then half away from zero.
-TEST(RoundToDecimals, RoundsHalfAwayFromZero)
-{
+TEST(RoundToDecimals, RoundsHalfAwayFromZero) {
     struct Case {
         Extended Value;
         int Decimals;
@@ -88,14 +82,10 @@ TEST(RoundToDecimals, RoundsHalfAwayFromZero)
         int IntegerDigits;
         bool Negative;
     } const data[] = {
-        {1234.5L, 2, "123450", 4, false},
-        {0.125L, 2, "013", 1, false},
-        {-0.125L, 2, "013", 1, true},
-        {2.675L, 2, "268", 1, false},
-        {-0.004L, 2, "000", 1, false},
-        {999.995L, 2, "100000", 4, false},
-        {7.5L, 0, "8", 1, false},
-        {0.0000001L, 3, "0000", 1, false},
+        {1234.5L, 2, "123450", 4, false}, {0.125L, 2, "013", 1, false},
+        {-0.125L, 2, "013", 1, true},     {2.675L, 2, "268", 1, false},
+        {-0.004L, 2, "000", 1, false},    {999.995L, 2, "100000", 4, false},
+        {7.5L, 0, "8", 1, false},         {0.0000001L, 3, "0000", 1, false},
     };
     for (const Case& c : data) {
         const TDecimalDigits rounded = RoundToDecimals(c.Value, c.Decimals);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "persistence/app_info_xml.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -7,23 +9,19 @@
 #include <memory>
 #include <string>
 
-#include "persistence/app_info_xml.h"
-
 namespace calvora::testing {
 
 /// A fresh application folder (with its Data subfolder) under the temporary
 /// folder, removed with everything in it at the end of the test.
 class TSettingsFolder {
 public:
-    TSettingsFolder()
-    {
+    TSettingsFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "calvora-settings-XXXXXX").string();
         Path = std::filesystem::path(mkdtemp(pattern.data())) / "";
         std::filesystem::create_directories(Path / "Data");
     }
-    ~TSettingsFolder()
-    {
+    ~TSettingsFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(Path, ignored);
     }
@@ -34,14 +32,12 @@ public:
 
     std::string FileText() const { return ReadText(SettingsFile()); }
 
-    static std::string ReadText(const std::filesystem::path& file)
-    {
+    static std::string ReadText(const std::filesystem::path& file) {
         std::ifstream stream(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
     }
 
-    void WriteFile(const std::string& bytes) const
-    {
+    void WriteFile(const std::string& bytes) const {
         std::ofstream stream(SettingsFile(), std::ios::binary);
         stream << bytes;
     }

@@ -5,25 +5,22 @@
 namespace calvora {
 namespace {
 
-TEST(TextEncoding, Windows1252ToUtf8)
-{
+TEST(TextEncoding, Windows1252ToUtf8) {
     // Code points from the windows-1252 table: 0x80 euro, 0x8A S caron, 0x9F Y diaeresis,
     // 0xE9 e acute, 0xFC u diaeresis.
     EXPECT_EQ(Windows1252ToUtf8("Caf\xE9 M\xFCller \x80 \x8A\x9F"), "Café Müller € ŠŸ");
     EXPECT_EQ(Windows1252ToUtf8("plain"), "plain");
 }
 
-TEST(TextEncoding, ValidUtf8)
-{
+TEST(TextEncoding, ValidUtf8) {
     EXPECT_TRUE(IsValidUtf8("Café € 年"));
     EXPECT_FALSE(IsValidUtf8("Caf\xE9"));
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));         // overlong "/"
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));     // a surrogate
-    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));         // cut short
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));     // overlong "/"
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")); // a surrogate
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));     // cut short
 }
 
-TEST(TextEncoding, XmlFileText)
-{
+TEST(TextEncoding, XmlFileText) {
     struct Case {
         const char* Bytes;
         const char* Expected;

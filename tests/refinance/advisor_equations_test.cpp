@@ -1,12 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <string>
-#include <vector>
-
 #include "refinance/advisor_equations.h"
 #include "refinance/refinance_reference.h"
 #include "refinance/refinance_test_support.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace calvora {
 namespace {
@@ -19,8 +18,7 @@ using test::UsSettings;
 constexpr long double kCent = 0.005L;
 
 // Every figure against the independent model, to the cent.
-void ExpectFigures(const TRefinanceResults& got, const RefResults& want)
-{
+void ExpectFigures(const TRefinanceResults& got, const RefResults& want) {
     EXPECT_EQ(got.HoldingPeriods, want.Holding);
     EXPECT_EQ(got.CurrentPeriods, want.K1);
     EXPECT_EQ(got.PossiblePeriods, want.K2);
@@ -50,8 +48,7 @@ struct Scenario {
     const char* paragraph3;
 };
 
-TRefinanceInputs Cheaper()
-{
+TRefinanceInputs Cheaper() {
     // 150000 left over 25 years at 7.5 %; 145000 over 30 years at 6 %, one point
     // paid in cash, 2000 closing costs, 1000 penalty; sold after 7 years.
     TRefinanceInputs in = MonthlyInputs();
@@ -67,8 +64,7 @@ TRefinanceInputs Cheaper()
     return in;
 }
 
-TRefinanceInputs Larger()
-{
+TRefinanceInputs Larger() {
     // 100000 left over 20 years at 8 %; 130000 over 30 years at 6.5 % with two
     // points financed, 1500 closing costs; the extra money is invested; 10 years.
     TRefinanceInputs in = MonthlyInputs();
@@ -87,8 +83,7 @@ TRefinanceInputs Larger()
     return in;
 }
 
-TRefinanceInputs Loss()
-{
+TRefinanceInputs Loss() {
     // 80000 left over 10 years at 6 %; the same amount over 30 years at 6.5 %,
     // interest not deductible, no discounting; sold after 5 years.
     TRefinanceInputs in = MonthlyInputs();
@@ -154,8 +149,7 @@ const Scenario kScenarios[] = {
      "possible refinancing."},
 };
 
-TEST(RefinanceScenarios, FiguresMatchAnIndependentComputation)
-{
+TEST(RefinanceScenarios, FiguresMatchAnIndependentComputation) {
     for (const Scenario& s : kScenarios) {
         SCOPED_TRACE(s.name);
         TadvRefinance advisor(UsSettings());
@@ -164,8 +158,7 @@ TEST(RefinanceScenarios, FiguresMatchAnIndependentComputation)
     }
 }
 
-TEST(RefinanceScenarios, NarrativesReadExactly)
-{
+TEST(RefinanceScenarios, NarrativesReadExactly) {
     for (const Scenario& s : kScenarios) {
         SCOPED_TRACE(s.name);
         TadvRefinance advisor(UsSettings());
@@ -178,8 +171,7 @@ TEST(RefinanceScenarios, NarrativesReadExactly)
     }
 }
 
-TEST(RefinanceScenarios, RecalculatingReplacesEverything)
-{
+TEST(RefinanceScenarios, RecalculatingReplacesEverything) {
     TadvRefinance advisor(UsSettings());
     advisor.SetInputs(Larger());
     advisor.SetInputs(Loss());
@@ -187,12 +179,11 @@ TEST(RefinanceScenarios, RecalculatingReplacesEverything)
     EXPECT_EQ(advisor.Results().SameAmountCost, 0);
 }
 
-TEST(RefinanceLoans, EveryPeriodIsRegularWhateverTheFrequency)
-{
+TEST(RefinanceLoans, EveryPeriodIsRegularWhateverTheFrequency) {
     // The level payment of a loan whose first payment falls one period after it.
-    for (const std::uint8_t frequency : {fqWeekly, fqBiWeekly, fqTwiceMonthly, fqEvery4Weeks,
-                                         fqMonthly, fqBiMonthly, fqQuarterly, fqFourMonth,
-                                         fqSemiannually, fqAnnually}) {
+    for (const std::uint8_t frequency :
+         {fqWeekly, fqBiWeekly, fqTwiceMonthly, fqEvery4Weeks, fqMonthly, fqBiMonthly, fqQuarterly,
+          fqFourMonth, fqSemiannually, fqAnnually}) {
         const int perYear = PeriodsPerYear(frequency);
         TRefinanceInputs in = MonthlyInputs();
         in.CurrentFrequency = in.NewFrequency = frequency;
@@ -208,8 +199,7 @@ TEST(RefinanceLoans, EveryPeriodIsRegularWhateverTheFrequency)
 }
 
 // The same problem with and without a prepayment penalty.
-Extended PenaltyShare(TRefinanceInputs in)
-{
+Extended PenaltyShare(TRefinanceInputs in) {
     TadvRefinance advisor(UsSettings());
     in.PrepaymentPenalty = 0;
     advisor.SetInputs(in);
@@ -219,8 +209,7 @@ Extended PenaltyShare(TRefinanceInputs in)
     return advisor.Results().PossibleCost - without;
 }
 
-TEST(RefinancePenalty, ChargedOnlyWhenTheNewLoanIsPaidOffEarly)
-{
+TEST(RefinancePenalty, ChargedOnlyWhenTheNewLoanIsPaidOffEarly) {
     TRefinanceInputs in = MonthlyInputs(); // 360 payments, sold after 60
     EXPECT_NEAR(PenaltyShare(in), 1234.56L, 1e-9L);
     in.NewPayments = 60; // ends exactly at the sale
@@ -231,8 +220,7 @@ TEST(RefinancePenalty, ChargedOnlyWhenTheNewLoanIsPaidOffEarly)
     EXPECT_NEAR(PenaltyShare(in), 1234.56L, 1e-9L);
 }
 
-TEST(RefinanceTax, NotDeductibleHasNoTaxEffect)
-{
+TEST(RefinanceTax, NotDeductibleHasNoTaxEffect) {
     TRefinanceInputs in = Cheaper();
     in.InterestDeductible = idNotDeductible;
     TadvRefinance advisor(UsSettings());
@@ -240,8 +228,9 @@ TEST(RefinanceTax, NotDeductibleHasNoTaxEffect)
     const TRefinanceResults& r = advisor.Results();
     ExpectFigures(r, RefAnalyse(in));
     EXPECT_EQ(r.TaxIncrease, 0);
-    EXPECT_NEAR(r.CurrentCost, r.InterestDifference + r.PossibleCost - in.ClosingCosts -
-                                   r.PointsCost - in.PrepaymentPenalty,
+    EXPECT_NEAR(r.CurrentCost,
+                r.InterestDifference + r.PossibleCost - in.ClosingCosts - r.PointsCost -
+                    in.PrepaymentPenalty,
                 1e-9L);
     EXPECT_NEAR(r.PointsCost, 1450, 1e-9L); // 1 % of 145000, untaxed
     for (const char* sentence : {"(After tax considerations.)", "increase your taxes by",
@@ -250,8 +239,7 @@ TEST(RefinanceTax, NotDeductibleHasNoTaxEffect)
     }
 }
 
-TEST(RefinanceTax, AZeroBracketWritesNoTaxSentence)
-{
+TEST(RefinanceTax, AZeroBracketWritesNoTaxSentence) {
     TRefinanceInputs in = Cheaper();
     in.TaxBracket = 0;
     TadvRefinance advisor(UsSettings());
@@ -261,8 +249,7 @@ TEST(RefinanceTax, AZeroBracketWritesNoTaxSentence)
     ExpectFigures(advisor.Results(), RefAnalyse(in));
 }
 
-TEST(RefinanceDiscount, ZeroRateUsesPlainInterestAndNoInvestmentSentence)
-{
+TEST(RefinanceDiscount, ZeroRateUsesPlainInterestAndNoInvestmentSentence) {
     for (const std::int16_t newPayments : {std::int16_t{360}, std::int16_t{48}}) {
         TRefinanceInputs in = Cheaper();
         in.DiscountRate = 0;
@@ -282,8 +269,7 @@ TEST(RefinanceDiscount, ZeroRateUsesPlainInterestAndNoInvestmentSentence)
     }
 }
 
-TEST(RefinanceGains, PaymentsWithinACentGainNothing)
-{
+TEST(RefinanceGains, PaymentsWithinACentGainNothing) {
     TRefinanceInputs in = MonthlyInputs();
     in.NewRate = in.CurrentRate; // the same loan again
     TadvRefinance advisor(UsSettings());
@@ -293,8 +279,7 @@ TEST(RefinanceGains, PaymentsWithinACentGainNothing)
     EXPECT_EQ(advisor.Narrative()[2].find(" Now, since"), std::string::npos);
 }
 
-TEST(RefinanceGains, NotInvestingDropsTheGainOfALargerLoan)
-{
+TEST(RefinanceGains, NotInvestingDropsTheGainOfALargerLoan) {
     TRefinanceInputs in = Larger();
     in.InvestDifference = false;
     TadvRefinance advisor(UsSettings());
@@ -304,8 +289,7 @@ TEST(RefinanceGains, NotInvestingDropsTheGainOfALargerLoan)
     EXPECT_EQ(advisor.Narrative()[2].find(" By taking out a larger loan"), std::string::npos);
 }
 
-TEST(RefinanceGains, NotInvestingIsMentionedWhenTheLargerLoanIsCheaper)
-{
+TEST(RefinanceGains, NotInvestingIsMentionedWhenTheLargerLoanIsCheaper) {
     TRefinanceInputs in = Larger();
     in.InvestDifference = false;
     in.NewRate = 5;

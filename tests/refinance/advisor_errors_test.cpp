@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "refinance/advisor_errors.h"
 #include "support/expect_throw_msg.h"
+
+#include <gtest/gtest.h>
 
 namespace calvora {
 namespace {
@@ -45,8 +45,7 @@ const Case kCatalogue[] = {
     {'~', "479 is the maximum number of months property can be owned. Adjust sale date."},
 };
 
-TEST(AdvisorCatalogue, EveryCodeHasItsMessage)
-{
+TEST(AdvisorCatalogue, EveryCodeHasItsMessage) {
     for (const Case& c : kCatalogue) {
         SCOPED_TRACE(std::string("code ") + c.code);
         EXPECT_EQ(AdvisorErrorText(c.code), c.message);
@@ -54,15 +53,13 @@ TEST(AdvisorCatalogue, EveryCodeHasItsMessage)
     }
 }
 
-TEST(AdvisorCatalogue, CodesOutsideTheCatalogueGiveTheDefaultText)
-{
+TEST(AdvisorCatalogue, CodesOutsideTheCatalogueGiveTheDefaultText) {
     for (const char code : {'a', 'd', 'A', '0', '\x7f', '\0'}) {
         EXPECT_EQ(AdvisorErrorText(code), "Unknown 'Adviser' error.");
     }
 }
 
-TEST(AdvisorCatalogue, IsACalvoraError)
-{
+TEST(AdvisorCatalogue, IsACalvoraError) {
     EXPECT_THROW_MSG(RaiseAdvisorError('r'), ECalvoraError,
                      "Original mortgage over maximum number of years.");
 }

@@ -1,20 +1,17 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "refinance/advisor_gains.h"
 #include "refinance/refinance_test_support.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
 
 namespace calvora {
 namespace {
 
 // Independent growth and discounting: (1 + i)^n.
-long double Fv(int n, long double x, long double i)
-{
+long double Fv(int n, long double x, long double i) {
     return x * std::pow(1 + i, static_cast<long double>(n));
 }
-long double Pv(int n, long double x, long double i)
-{
+long double Pv(int n, long double x, long double i) {
     return x / std::pow(1 + i, static_cast<long double>(n));
 }
 
@@ -28,8 +25,7 @@ struct PaymentCase {
     long double expected; // from the loops below
 };
 
-TRefinanceInputs GainInputs(float discount, std::uint8_t deductible, float tax)
-{
+TRefinanceInputs GainInputs(float discount, std::uint8_t deductible, float tax) {
     TRefinanceInputs in = test::MonthlyInputs();
     in.DiscountRate = discount;
     in.InterestDeductible = deductible;
@@ -37,8 +33,7 @@ TRefinanceInputs GainInputs(float discount, std::uint8_t deductible, float tax)
     return in;
 }
 
-TRefinanceResults GainResults(long double current, long double possible, int k1, int k2)
-{
+TRefinanceResults GainResults(long double current, long double possible, int k1, int k2) {
     TRefinanceResults r;
     r.CurrentPayment = current;
     r.PossiblePayment = possible;
@@ -50,8 +45,7 @@ TRefinanceResults GainResults(long double current, long double possible, int k1,
 
 // Equal lengths: each period's difference grows to the end; the growth is taxed
 // as it accrues when deductible.
-long double EqualLengths(long double d, int k, long double i, long double tau)
-{
+long double EqualLengths(long double d, int k, long double i, long double tau) {
     long double acc = 0, base = d;
     for (int j = 1; j <= k; ++j) {
         acc += Fv(k - j, d, i);
@@ -61,8 +55,7 @@ long double EqualLengths(long double d, int k, long double i, long double tau)
     return Pv(k, acc - k * d, i);
 }
 
-TEST(PaymentDifferenceGain, EqualLengths)
-{
+TEST(PaymentDifferenceGain, EqualLengths) {
     const long double i = 0.06L / 12;
     const long double untaxed = EqualLengths(100, 24, i, 0);
     const long double taxed = EqualLengths(100, 24, i, 0.25L);
@@ -82,32 +75,30 @@ TEST(PaymentDifferenceGain, EqualLengths)
                     c.expected, 1e-9L);
     }
     // A difference of exactly one cent counts.
-    EXPECT_NE(PaymentDifferenceGain(GainInputs(6, idDeductible, 0),
-                                    GainResults(1000.01L, 1000, 24, 24)),
-              0);
+    EXPECT_NE(
+        PaymentDifferenceGain(GainInputs(6, idDeductible, 0), GainResults(1000.01L, 1000, 24, 24)),
+        0);
 }
 
-TEST(PaymentDifferenceGain, NewLoanEndsFirst)
-{
+TEST(PaymentDifferenceGain, NewLoanEndsFirst) {
     const long double i = 0.06L / 12;
     long double acc = 0;
     for (int j = 1; j <= 12; ++j) {
         acc += Fv(12 - j, 100, i);
     }
     const long double expected = Pv(12, acc - 12 * 100, i);
-    EXPECT_NEAR(PaymentDifferenceGain(GainInputs(6, idNotDeductible, 0),
-                                      GainResults(1000, 900, 24, 12)),
-                expected, 1e-9L);
-    EXPECT_NEAR(PaymentDifferenceGain(GainInputs(6, idNotDeductible, 0),
-                                      GainResults(900, 1000, 24, 12)),
-                -expected, 1e-9L);
-    EXPECT_NEAR(PaymentDifferenceGain(GainInputs(0, idNotDeductible, 0),
-                                      GainResults(1000, 900, 24, 12)),
-                0, 1e-9L);
+    EXPECT_NEAR(
+        PaymentDifferenceGain(GainInputs(6, idNotDeductible, 0), GainResults(1000, 900, 24, 12)),
+        expected, 1e-9L);
+    EXPECT_NEAR(
+        PaymentDifferenceGain(GainInputs(6, idNotDeductible, 0), GainResults(900, 1000, 24, 12)),
+        -expected, 1e-9L);
+    EXPECT_NEAR(
+        PaymentDifferenceGain(GainInputs(0, idNotDeductible, 0), GainResults(1000, 900, 24, 12)), 0,
+        1e-9L);
 }
 
-TEST(PaymentDifferenceGain, CurrentLoanEndsFirst)
-{
+TEST(PaymentDifferenceGain, CurrentLoanEndsFirst) {
     const long double i = 0.06L / 12;
     // Lower new payment: the difference is invested while both loans run, then
     // the whole new payment from the month the current loan would have ended.
@@ -119,22 +110,21 @@ TEST(PaymentDifferenceGain, CurrentLoanEndsFirst)
         second += Fv(24 - j, 900, i);
     }
     const long double lower = Pv(12, (first - 12 * 100) + (second - 12 * 1000), i);
-    EXPECT_NEAR(PaymentDifferenceGain(GainInputs(6, idNotDeductible, 0),
-                                      GainResults(1000, 900, 12, 24)),
-                lower, 1e-9L);
+    EXPECT_NEAR(
+        PaymentDifferenceGain(GainInputs(6, idNotDeductible, 0), GainResults(1000, 900, 12, 24)),
+        lower, 1e-9L);
 
     // Higher new payment: one running sum, no sign turned.
     long double acc = 0;
     for (int j = 1; j <= 24; ++j) {
         acc += Fv(24 - j, j <= 12 ? 100 : 1000, i);
     }
-    EXPECT_NEAR(PaymentDifferenceGain(GainInputs(6, idNotDeductible, 0),
-                                      GainResults(900, 1000, 12, 24)),
-                Pv(12, acc - 12 * 900, i), 1e-9L);
+    EXPECT_NEAR(
+        PaymentDifferenceGain(GainInputs(6, idNotDeductible, 0), GainResults(900, 1000, 12, 24)),
+        Pv(12, acc - 12 * 900, i), 1e-9L);
 }
 
-TEST(PaymentDifferenceGain, DailyGrowthUsesACalendarYear)
-{
+TEST(PaymentDifferenceGain, DailyGrowthUsesACalendarYear) {
     const long double i = static_cast<long double>(7.3f) / 100 / 365;
     long double acc = 0;
     for (int j = 1; j <= 30; ++j) {
@@ -142,8 +132,8 @@ TEST(PaymentDifferenceGain, DailyGrowthUsesACalendarYear)
     }
     TRefinanceInputs in = GainInputs(7.3f, idNotDeductible, 0);
     in.NewFrequency = in.CurrentFrequency = fqDaily;
-    EXPECT_NEAR(PaymentDifferenceGain(in, GainResults(50, 45, 30, 30)),
-                Pv(30, acc - 30 * 5, i), 1e-9L);
+    EXPECT_NEAR(PaymentDifferenceGain(in, GainResults(50, 45, 30, 30)), Pv(30, acc - 30 * 5, i),
+                1e-9L);
 }
 
 struct ExtraCase {
@@ -155,8 +145,7 @@ struct ExtraCase {
     long double expected;
 };
 
-TEST(ExtraBorrowingGain, GrowthOfTheDifferenceOverTheHoldingPeriod)
-{
+TEST(ExtraBorrowingGain, GrowthOfTheDifferenceOverTheHoldingPeriod) {
     const long double i = 0.04L / 12;
     const long double on30000 = Pv(120, Fv(120, 30000, i) - 30000, i);
     const long double on5000 = Pv(120, Fv(120, 5000, i) - 5000, i);

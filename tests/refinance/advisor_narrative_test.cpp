@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "refinance/advisor_narrative.h"
 #include "refinance/refinance_test_support.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 namespace calvora {
 namespace {
@@ -21,7 +20,8 @@ const BandCase kBands[] = {
     {0.01L, "     Bottom line? Your total net SAVINGS will be $0.01. It hardly seems worth the "
             "trouble."},
     {500.00L, "     Bottom line? Your total net SAVINGS will be $500.00. Why are you waiting? "},
-    {12345.678L, "     Bottom line? Your total net SAVINGS will be $12,345.68. Why are you waiting? "},
+    {12345.678L,
+     "     Bottom line? Your total net SAVINGS will be $12,345.68. Why are you waiting? "},
     {0.004L, "     Bottom line? Your total net SAVINGS will be $0.00. Why are you waiting? "},
     {0, "Bottom line? There seems to be no difference between these two loans. It hardly seems "
         "worth the trouble."},
@@ -33,16 +33,14 @@ const BandCase kBands[] = {
                "assume the possible refinancing."},
 };
 
-TEST(RefinanceNarrative, BottomLineBands)
-{
+TEST(RefinanceNarrative, BottomLineBands) {
     for (const BandCase& c : kBands) {
         EXPECT_EQ(BottomLineParagraph(c.bottomLine, UsSettings()), c.paragraph)
             << static_cast<double>(c.bottomLine);
     }
 }
 
-TEST(RefinanceNarrative, AmountsFollowTheRegionalCurrencyFormat)
-{
+TEST(RefinanceNarrative, AmountsFollowTheRegionalCurrencyFormat) {
     TRegionalSettings german = UsSettings();
     german.DecimalSeparator = ",";
     german.ThousandSeparator = ".";
@@ -57,8 +55,7 @@ TEST(RefinanceNarrative, AmountsFollowTheRegionalCurrencyFormat)
 // Hand-made figures: the narrative only arranges them.
 class NarrativeCase : public ::testing::Test {
 protected:
-    NarrativeCase()
-    {
+    NarrativeCase() {
         in = test::MonthlyInputs();
         in.TaxBracket = 0;
         in.DiscountRate = 0;
@@ -71,8 +68,7 @@ protected:
         r.PossiblePayment = 600;
     }
 
-    std::string Paragraph(int n) const
-    {
+    std::string Paragraph(int n) const {
         const TRefinanceNarrative text = BuildRefinanceNarrative(in, r, UsSettings());
         return n == 1 ? text.Paragraph1 : n == 2 ? text.Paragraph2 : text.Paragraph3;
     }
@@ -81,8 +77,7 @@ protected:
     TRefinanceResults r;
 };
 
-TEST_F(NarrativeCase, FirstParagraphStatesTheDiscountRateWithoutDecimals)
-{
+TEST_F(NarrativeCase, FirstParagraphStatesTheDiscountRateWithoutDecimals) {
     in.YearsUntilSale = 12;
     in.DiscountRate = 6.5f;
     EXPECT_EQ(Paragraph(1), "     By the time you sell after 12 years, you'll have paid down "
@@ -91,8 +86,7 @@ TEST_F(NarrativeCase, FirstParagraphStatesTheDiscountRateWithoutDecimals)
                             "today's dollars. The assumed discount rate is 7%.");
 }
 
-TEST_F(NarrativeCase, SavingsWithAmortizedPointsAndNoTax)
-{
+TEST_F(NarrativeCase, SavingsWithAmortizedPointsAndNoTax) {
     in.PointsAre = ppAmortized;
     in.ClosingCosts = 0;
     r.CurrentCost = 9000;
@@ -106,8 +100,7 @@ TEST_F(NarrativeCase, SavingsWithAmortizedPointsAndNoTax)
               "$800.00. So net savings after amortized points will be $1,200.00.");
 }
 
-TEST_F(NarrativeCase, SavingsWithCashPointsOnly)
-{
+TEST_F(NarrativeCase, SavingsWithCashPointsOnly) {
     in.ClosingCosts = 0;
     r.CurrentCost = 9000;
     r.PossibleCost = 9000; // equal costs still count as savings
@@ -119,8 +112,20 @@ TEST_F(NarrativeCase, SavingsWithCashPointsOnly)
               "considerations, and other related closing costs you will SAVE $0.00.");
 }
 
-TEST_F(NarrativeCase, LossWithAmortizedPointsAfterTax)
-{
+TEST_F(NarrativeCase, SavingsWithClosingCostsOnly) {
+    in.PointsAre = ppAmortized;
+    in.ClosingCosts = 1500;
+    r.CurrentCost = 9000;
+    r.PossibleCost = 8999.99L;
+    EXPECT_EQ(Paragraph(2),
+              "     Your current financing will cost you $9,000.00. The possible refinancing will "
+              "cost you $8,999.99. The cost for the possible financing includes $1,500.00 in "
+              "miscellaneous closing costs. So considering just the differences between the two "
+              "loans: after tax considerations, and other related closing costs you will SAVE "
+              "$0.01.");
+}
+
+TEST_F(NarrativeCase, LossWithAmortizedPointsAfterTax) {
     in.PointsAre = ppAmortized;
     in.TaxBracket = 30;
     in.ClosingCosts = 1200;
@@ -134,8 +139,7 @@ TEST_F(NarrativeCase, LossWithAmortizedPointsAfterTax)
               "after the impact of taxes.) ");
 }
 
-TEST_F(NarrativeCase, LargerLoanCheaperWithInvestmentAndTax)
-{
+TEST_F(NarrativeCase, LargerLoanCheaperWithInvestmentAndTax) {
     in.NewLoanAmount = 120000;
     in.TaxBracket = 20;
     in.DiscountRate = 5;
@@ -163,8 +167,7 @@ TEST_F(NarrativeCase, LargerLoanCheaperWithInvestmentAndTax)
               "be enough to cover the incremental borrowing costs.)");
 }
 
-TEST_F(NarrativeCase, LargerLoanDearerButCheaperForTheSameAmount)
-{
+TEST_F(NarrativeCase, LargerLoanDearerButCheaperForTheSameAmount) {
     in.NewLoanAmount = 120000;
     r.FinancedLoanAmount = 120000;
     r.CurrentCost = 9000;
@@ -183,8 +186,7 @@ TEST_F(NarrativeCase, LargerLoanDearerButCheaperForTheSameAmount)
               "invested. Discounted to today's dollars, you will have a LOSS of -$75.00");
 }
 
-TEST_F(NarrativeCase, HigherPaymentLosesAnInvestmentOpportunity)
-{
+TEST_F(NarrativeCase, HigherPaymentLosesAnInvestmentOpportunity) {
     in.DiscountRate = 5;
     r.CurrentCost = 9000;
     r.PossibleCost = 8000;

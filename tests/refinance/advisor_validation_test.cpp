@@ -1,14 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-
 #include "finance/finance_errors.h"
 #include "refinance/advisor_equations.h"
 #include "refinance/advisor_errors.h"
 #include "refinance/advisor_validation.h"
 #include "refinance/refinance_test_support.h"
 #include "support/expect_throw_msg.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
 
 namespace calvora {
 namespace {
@@ -27,7 +26,8 @@ struct RejectCase {
 const RejectCase kRejected[] = {
     {"current 492 monthly (41 years)", [](TRefinanceInputs& in) { in.PeriodsRemaining = 492; },
      "Original mortgage over maximum number of years."},
-    {"current 41 years annually", [](TRefinanceInputs& in) {
+    {"current 41 years annually",
+     [](TRefinanceInputs& in) {
          in.PeriodsRemaining = 41;
          in.CurrentFrequency = in.NewFrequency = fqAnnually;
          in.NewPayments = 30;
@@ -35,7 +35,8 @@ const RejectCase kRejected[] = {
      "Original mortgage over maximum number of years."},
     {"new 492 monthly", [](TRefinanceInputs& in) { in.NewPayments = 492; },
      "Possible mortgage over maximum number of years."},
-    {"monthly against twice monthly", [](TRefinanceInputs& in) { in.NewFrequency = fqTwiceMonthly; },
+    {"monthly against twice monthly",
+     [](TRefinanceInputs& in) { in.NewFrequency = fqTwiceMonthly; },
      "Each loan must be for same periods per year."},
     {"no current payments", [](TRefinanceInputs& in) { in.PeriodsRemaining = 0; }, kZero},
     {"negative current payments", [](TRefinanceInputs& in) { in.PeriodsRemaining = -1; }, kZero},
@@ -46,25 +47,27 @@ const RejectCase kRejected[] = {
     {"sold after 0 years", [](TRefinanceInputs& in) { in.YearsUntilSale = 0; }, kYears},
     {"sold after -3 years", [](TRefinanceInputs& in) { in.YearsUntilSale = -3; }, kYears},
     // The first failing rule wins.
-    {"41 years and no new payments", [](TRefinanceInputs& in) {
+    {"41 years and no new payments",
+     [](TRefinanceInputs& in) {
          in.PeriodsRemaining = 492;
          in.NewPayments = 0;
      },
      "Original mortgage over maximum number of years."},
-    {"different frequencies and zero rates", [](TRefinanceInputs& in) {
+    {"different frequencies and zero rates",
+     [](TRefinanceInputs& in) {
          in.NewFrequency = fqWeekly;
          in.CurrentRate = in.NewRate = 0;
      },
      "Each loan must be for same periods per year."},
-    {"zero rate and zero years", [](TRefinanceInputs& in) {
+    {"zero rate and zero years",
+     [](TRefinanceInputs& in) {
          in.NewRate = 0;
          in.YearsUntilSale = 0;
      },
      kZero},
 };
 
-TEST(AdvisorValidation, RejectsInvalidInputsWithTheFirstFailingMessage)
-{
+TEST(AdvisorValidation, RejectsInvalidInputsWithTheFirstFailingMessage) {
     for (const RejectCase& c : kRejected) {
         SCOPED_TRACE(c.what);
         TRefinanceInputs in = MonthlyInputs();
@@ -75,8 +78,7 @@ TEST(AdvisorValidation, RejectsInvalidInputsWithTheFirstFailingMessage)
     }
 }
 
-TEST(AdvisorValidation, FortyYearsAndTheDroppedRemainderPass)
-{
+TEST(AdvisorValidation, FortyYearsAndTheDroppedRemainderPass) {
     for (const int count : {480, 491}) {
         TRefinanceInputs in = MonthlyInputs();
         in.PeriodsRemaining = static_cast<std::int16_t>(count);
@@ -90,22 +92,19 @@ TEST(AdvisorValidation, FortyYearsAndTheDroppedRemainderPass)
     EXPECT_EQ(advisor.Narrative().size(), 5u);
 }
 
-TEST(AdvisorValidation, EqualPeriodsPerYearPassWhateverTheCodes)
-{
+TEST(AdvisorValidation, EqualPeriodsPerYearPassWhateverTheCodes) {
     TRefinanceInputs in = MonthlyInputs();
     in.CurrentFrequency = in.NewFrequency = fqWeekly;
     EXPECT_NO_THROW(ValidateRefinanceInputs(in));
 }
 
-TEST(AdvisorValidation, AFrequencyOutsideTheTableIsAScheduleError)
-{
+TEST(AdvisorValidation, AFrequencyOutsideTheTableIsAScheduleError) {
     TRefinanceInputs in = MonthlyInputs();
     in.CurrentFrequency = fqExact;
     EXPECT_THROW(ValidateRefinanceInputs(in), ECashScheduleException);
 }
 
-TEST(AdvisorValidation, AFailedCalculationKeepsThePreviousResultsAndNarrative)
-{
+TEST(AdvisorValidation, AFailedCalculationKeepsThePreviousResultsAndNarrative) {
     TadvRefinance advisor(test::UsSettings());
     advisor.SetInputs(MonthlyInputs());
     const std::vector<std::string> narrative = advisor.Narrative();
@@ -140,8 +139,7 @@ const PeriodsCase kPeriods[] = {
     {26, 52, fqBiWeekly, 1, 26, 26, 26},
 };
 
-TEST(AdvisorValidation, HoldingPeriods)
-{
+TEST(AdvisorValidation, HoldingPeriods) {
     for (const PeriodsCase& c : kPeriods) {
         TRefinanceInputs in = MonthlyInputs();
         in.PeriodsRemaining = c.remaining;
@@ -155,8 +153,7 @@ TEST(AdvisorValidation, HoldingPeriods)
     }
 }
 
-TEST(AdvisorTexts, NamesAreCutToThirtyCharacters)
-{
+TEST(AdvisorTexts, NamesAreCutToThirtyCharacters) {
     TRefinanceInputs in = MonthlyInputs();
     in.AssetName = std::string(31, 'a');
     in.PossibleLender = "First National Savings and Loan Bank";

@@ -11,22 +11,19 @@ namespace {
 
 constexpr std::array<int, 12> kPerYear{0, 365, 52, 26, 24, 13, 12, 6, 4, 3, 2, 1};
 
-long double Grow(int n, long double x, long double i)
-{
+long double Grow(int n, long double x, long double i) {
     if (std::fabs(x) < 0.01L || std::fabs(i) < 0.00002L || n == 0) {
         return x;
     }
     return x * std::pow(1 + i, static_cast<long double>(n));
 }
 
-long double Shrink(int n, long double x, long double i)
-{
+long double Shrink(int n, long double x, long double i) {
     return x / std::pow(1 + i, static_cast<long double>(n));
 }
 
 // Interest of the first k payments, or its present value at the loan date.
-long double Cost(const RefLoan& loan, int k, long double discountPerPeriod)
-{
+long double Cost(const RefLoan& loan, int k, long double discountPerPeriod) {
     if (discountPerPeriod <= 0) {
         return loan.Cumulative[static_cast<std::size_t>(k)];
     }
@@ -39,17 +36,16 @@ long double Cost(const RefLoan& loan, int k, long double discountPerPeriod)
 
 } // namespace
 
-long double RefCents(long double x)
-{
+long double RefCents(long double x) {
     const long long micro = std::llround(std::fabs(x) * 1000000.0L);
     const long double cents = static_cast<long double>((micro + 5000) / 10000) / 100;
     return x < 0 ? -cents : cents;
 }
 
-RefLoan RefAmortize(long double amount, int payments, long double i)
-{
+RefLoan RefAmortize(long double amount, int payments, long double i) {
     RefLoan loan;
-    loan.Payment = RefCents(amount * i / (1 - std::pow(1 + i, static_cast<long double>(-payments))));
+    loan.Payment =
+        RefCents(amount * i / (1 - std::pow(1 + i, static_cast<long double>(-payments))));
     loan.Interest.assign(1, 0);
     loan.Balance.assign(1, amount);
     loan.Cumulative.assign(1, 0);
@@ -68,8 +64,7 @@ RefLoan RefAmortize(long double amount, int payments, long double i)
     return loan;
 }
 
-RefResults RefAnalyse(const TRefinanceInputs& in)
-{
+RefResults RefAnalyse(const TRefinanceInputs& in) {
     RefResults r;
     const int perYear = kPerYear.at(in.CurrentFrequency);
     const bool deductible = in.InterestDeductible == 0;
@@ -85,8 +80,8 @@ RefResults RefAnalyse(const TRefinanceInputs& in)
         throw std::logic_error("the reference does not model a current loan that ends first");
     }
 
-    const RefLoan current =
-        RefAmortize(balance, in.PeriodsRemaining, static_cast<long double>(in.CurrentRate) / 100 / perYear);
+    const RefLoan current = RefAmortize(balance, in.PeriodsRemaining,
+                                        static_cast<long double>(in.CurrentRate) / 100 / perYear);
     r.CurrentPayment = current.Payment;
     const long double currentInterest = Cost(current, r.K1, discount);
     r.CurrentCost = deductible ? currentInterest * (1 - tau) : currentInterest;
@@ -102,8 +97,9 @@ RefResults RefAnalyse(const TRefinanceInputs& in)
     r.PossibleCost = deductible ? possibleInterest * (1 - tau) : possibleInterest;
     r.PointsCost = points;
     if (deductible) {
-        r.PointsCost *= in.PointsAre == 2 ? (1 - tau)
-                                          : static_cast<long double>(r.K2) / in.NewPayments * (1 - tau);
+        r.PointsCost *= in.PointsAre == 2
+                            ? (1 - tau)
+                            : static_cast<long double>(r.K2) / in.NewPayments * (1 - tau);
     }
     r.PossibleCost += in.ClosingCosts + (in.PointsAre == 3 ? 0 : r.PointsCost);
     if (r.K2 < in.NewPayments) {

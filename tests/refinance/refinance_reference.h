@@ -1,8 +1,8 @@
 #pragma once
 
-#include <vector>
-
 #include "refinance/advisor_types.h"
+
+#include <vector>
 
 namespace calvora::test {
 

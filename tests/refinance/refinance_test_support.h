@@ -6,8 +6,7 @@
 namespace calvora::test {
 
 // United States money: "$1,234.56", negatives "-$1,234.56".
-inline TRegionalSettings UsSettings()
-{
+inline TRegionalSettings UsSettings() {
     TRegionalSettings us;
     us.DecimalSeparator = ".";
     us.ThousandSeparator = ",";
@@ -21,8 +20,7 @@ inline TRegionalSettings UsSettings()
 
 // A valid monthly problem: 100000 left over 360 payments at 7.5 %, refinanced
 // by 100000 over 360 payments at 6 %, sold after 5 years.
-inline TRefinanceInputs MonthlyInputs()
-{
+inline TRefinanceInputs MonthlyInputs() {
     TRefinanceInputs in;
     in.AssetName = "House";
     in.InterestDeductible = idDeductible;

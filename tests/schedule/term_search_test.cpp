@@ -1,1 +1,151 @@
+// The term search over candidate counts reads every candidate off one
+// computation; here it is checked against the literal search that recomputes
+// the whole schedule for each candidate.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "schedule/cash_schedule.h"
+#include "schedule/schedule_factory.h"
+#include "schedule_problems.h"
+
+namespace calvora {
+namespace {
+
+struct SearchOutcome {
+    std::int32_t count = 0;
+    TTransactionsList rows;
+    TCashInputsList events;
+    long double finalBalance = 0;
+    long double totalInterest = 0;
+};
+
+struct SearchCase {
+    std::string name;
+    std::function<void(TCashInputsList&)> fill;
+    int method = amNormal;
+    bool keepPaidOffRows = true;
+    std::uint8_t lastPaymentMode = 0;
+};
+
+SearchOutcome Search(const SearchCase& c, bool literal) {
+    SearchOutcome outcome;
+    c.fill(outcome.events);
+    auto schedule = CreateCashSchedule(c.method);
+    schedule->LiteralTermSearch = literal;
+    schedule->KeepPaidOffRows = c.keepPaidOffRows;
+    schedule->LastPaymentMode = c.lastPaymentMode;
+    schedule->SetInputs(&outcome.events, false, false, 365, outcome.events[0].CompoundingFrequency,
+                        0.06L);
+    EXPECT_EQ(schedule->Unknown(), ukTerm) << c.name;
+    schedule->Calculate();
+    outcome.count = schedule->NumberOfPeriods();
+    schedule->GetRows(&outcome.rows);
+    outcome.finalBalance = schedule->FinalBalance();
+    outcome.totalInterest = schedule->TotalInterest();
+    return outcome;
+}
+
+TCashInputClass& AddEvent(TCashInputsList& events, int kind, int count, double amount,
+                          TDateTime date, int frequency) {
+    TCashInputClass& event = events.Add();
+    event.Kind = static_cast<std::uint8_t>(kind);
+    event.Count = static_cast<std::int16_t>(count);
+    event.Amount = amount;
+    event.Date = date;
+    event.PaymentFrequency = static_cast<std::uint8_t>(frequency);
+    event.CompoundingFrequency = static_cast<std::uint8_t>(frequency);
+    event.AmountUnknown = count == -1;
+    return event;
+}
+
+const TDateTime kStart = EncodeDate(2026, 1, 1);
+
+// A long first period sends a two-event loan to the search.
+void LongFirstPeriodLoan(TCashInputsList& events) {
+    AddEvent(events, ekLoan, 1, 100000, kStart, fqMonthly);
+    AddEvent(events, ekPayment, -1, 599.55, EncodeDate(2026, 2, 16), fqMonthly);
+}
+
+// No interest and a short first period: the balance reaches exactly zero.
+void InterestFreeShortPeriod(TCashInputsList& events) {
+    AddEvent(events, ekLoan, 1, 1200, kStart, fqMonthly);
+    AddEvent(events, ekPayment, -1, 100, EncodeDate(2026, 1, 20), fqMonthly);
+}
+
+// Savings: deposits after a withdrawal never bring the balance to a sign
+// change, so the search runs to its cap.
+void DepositsToTheCap(TCashInputsList& events) {
+    AddEvent(events, ekLoan, 1, 1000, kStart, fqDaily);
+    AddEvent(events, ekPayment, 1, 200, kStart + 10, fqDaily);
+    AddEvent(events, ekLoan, -1, 5, kStart + 11, fqDaily);
+}
+
+// An overpayment leaves the balance negative before the searched advances;
+// dropped paid-off rows then decide the final balance of each candidate.
+void AdvancesAfterAnOverpayment(TCashInputsList& events) {
+    AddEvent(events, ekLoan, 1, 1000, kStart, fqWeekly);
+    AddEvent(events, ekPayment, 1, 1500, kStart + 7, fqWeekly);
+    AddEvent(events, ekLoan, -1, 100, kStart + 14, fqWeekly);
+}
+
+TEST(TermSearch, ReadingCandidatesOffOneRunMatchesTheLiteralSearch) {
+    const SearchCase data[] = {
+        {"long first period", LongFirstPeriodLoan},
+        {"long first period, paid-off rows dropped", LongFirstPeriodLoan, amNormal, false},
+        {"long first period, Canadian", LongFirstPeriodLoan, amCanadian},
+        {"long first period, rule of 78", LongFirstPeriodLoan, amRule78},
+        {"interest free, exact zero", InterestFreeShortPeriod},
+        {"deposits to the cap", DepositsToTheCap},
+        {"advances after an overpayment", AdvancesAfterAnOverpayment},
+        {"advances after an overpayment, rows dropped", AdvancesAfterAnOverpayment, amNormal,
+         false},
+        {"advances after an overpayment, rows dropped, mode 4", AdvancesAfterAnOverpayment,
+         amNormal, false, 4},
+    };
+    for (const SearchCase& c : data) {
+        const SearchOutcome fast = Search(c, false);
+        const SearchOutcome literal = Search(c, true);
+        EXPECT_EQ(fast.count, literal.count) << c.name;
+        EXPECT_EQ(fast.finalBalance, literal.finalBalance) << c.name;
+        EXPECT_EQ(fast.totalInterest, literal.totalInterest) << c.name;
+        ASSERT_EQ(fast.rows.Count(), literal.rows.Count()) << c.name;
+        for (std::size_t i = 0; i < fast.rows.Count(); ++i) {
+            const TTransactionClass& a = fast.rows[i];
+            const TTransactionClass& b = literal.rows[i];
+            ASSERT_TRUE(a.Date == b.Date && a.Payment == b.Payment &&
+                        a.LoanAdvance == b.LoanAdvance && a.Interest == b.Interest &&
+                        a.Principal == b.Principal && a.Balance == b.Balance)
+                << c.name << ", row " << i;
+        }
+        ASSERT_EQ(fast.events.Count(), literal.events.Count()) << c.name;
+        for (std::size_t i = 0; i < fast.events.Count(); ++i) {
+            ASSERT_TRUE(fast.events[i].Date == literal.events[i].Date &&
+                        fast.events[i].Amount == literal.events[i].Amount &&
+                        fast.events[i].Count == literal.events[i].Count)
+                << c.name << ", event " << i;
+        }
+    }
+}
+
+// What the searches find, checked from first principles.
+TEST(TermSearch, FindsTheCountWhoseBalanceIsClosestToZero) {
+    const SearchOutcome interestFree = Search({"", InterestFreeShortPeriod}, false);
+    EXPECT_EQ(interestFree.count, 12) << "1200 repaid by twelve payments of 100";
+    EXPECT_EQ(interestFree.rows.Count(), 13u);
+
+    const SearchOutcome cap = Search({"", DepositsToTheCap}, false);
+    // No sign change: at the cap the closer of the last two counts wins, and
+    // the balance only grows.
+    EXPECT_EQ(cap.count, 1559);
+
+    // 100000 at 6 % with 599.55 a month, first period one month and 15 days
+    // (interest 747.81): rebuilt with cent rounding in python, the balance
+    // changes sign between 362 payments (298.28 left) and 363 (-299.78).
+    const SearchOutcome loan = Search({"", LongFirstPeriodLoan}, false);
+    EXPECT_EQ(loan.count, 362);
+}
+
+} // namespace
+} // namespace calvora
