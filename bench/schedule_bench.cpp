@@ -1,15 +1,14 @@
 // Cost of a Calc press through the schedule engine, against a minimal
 // hand-written amortization loop over the same 360 rows.
-#include <benchmark/benchmark.h>
-
-#include <cstdint>
-#include <vector>
-
 #include "finance/date_math.h"
 #include "finance/finance_equations.h"
 #include "schedule/cash_inputs.h"
 #include "schedule/cash_schedule.h"
 #include "schedule/schedule_factory.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdint>
+#include <vector>
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDebug>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -489,6 +490,7 @@ void TfrmCalvoraMain::dragEnterEvent(QDragEnterEvent* event)
 
 void TfrmCalvoraMain::dropEvent(QDropEvent* event)
 {
+    qDebug() << "drop" << event->mimeData()->urls();
     QStringList paths;
     for (const QUrl& url : event->mimeData()->urls())
         if (url.isLocalFile())

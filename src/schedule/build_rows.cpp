@@ -1,9 +1,9 @@
 // Rows from events, and the finishing steps every row computation shares.
-#include <cmath>
-#include <limits>
-
 #include "finance/finance_errors.h"
 #include "schedule/cash_schedule.h"
+
+#include <cmath>
+#include <limits>
 
 namespace calvora {
 
@@ -37,10 +37,13 @@ void TCash_Schedule_Base::BuildRows() {
             m_firstPaymentRow = m_rows.Count();
         }
         TDateTime date = event.Date;
+        // Only a series steps from its anchor, and the last event's anchor is
+        // the one left for the row computations; single periods need none.
+        if (event.Count > 1 || e + 1 == events.Count()) {
+            m_dates.SetAnchorDate(event.Date);
+        }
         for (int k = 0; k < event.Count; ++k) {
-            if (k == 0) {
-                m_dates.SetAnchorDate(event.Date);
-            } else {
+            if (k > 0) {
                 date = m_dates.NextDate(m_firstPaymentFrequency, date);
             }
             TTransactionClass& row = m_rows.Add();

@@ -1,13 +1,15 @@
 #include "schedule/cash_inputs.h"
 
+#include "finance/finance_errors.h"
+
 #include <algorithm>
 #include <utility>
 
-#include "finance/finance_errors.h"
-
 namespace calvora {
 
-TCashInputClass::TCashInputClass(const TCashInputClass& source) { Assign(&source); }
+TCashInputClass::TCashInputClass(const TCashInputClass& source) {
+    Assign(&source);
+}
 
 TCashInputClass& TCashInputClass::operator=(const TCashInputClass& source) {
     Assign(&source);
@@ -76,10 +78,9 @@ void TCashInputsList::CopyTo(TCashInputsList* target) const {
 }
 
 void TCashInputsList::SortByDate() {
-    std::stable_sort(m_items.begin(), m_items.end(),
-                     [](const TCashInputClass& a, const TCashInputClass& b) {
-                         return a.Date < b.Date;
-                     });
+    std::stable_sort(
+        m_items.begin(), m_items.end(),
+        [](const TCashInputClass& a, const TCashInputClass& b) { return a.Date < b.Date; });
 }
 
 } // namespace calvora

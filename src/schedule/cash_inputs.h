@@ -1,12 +1,12 @@
 #pragma once
 
+#include "finance/date_math.h"
+#include "finance/financial_types.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-#include "finance/date_math.h"
-#include "finance/financial_types.h"
 
 namespace calvora {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-
 #include "finance/date_math.h"
 #include "finance/finance_equations.h"
 #include "finance/financial_types.h"
 #include "schedule/cash_inputs.h"
 #include "schedule/transactions.h"
+
+#include <cstdint>
 
 namespace calvora {
 
@@ -162,6 +162,8 @@ protected:
                                         Extended periodicRate);
     void SetAnchorFrom(const TCashInputClass& event);
     void FinishRows(bool reportUnpaidInterest);
+    /// Starts the loan row's running totals from its own figures.
+    static void StartRunningTotals(TTransactionClass& loanRow);
     void ChargeFirstPaymentOddDays(const TTransactionClass& q, TTransactionClass& s,
                                    Extended& interest);
     Extended RoundedInterest(Extended value, bool rateUnknown) const;

@@ -4,12 +4,11 @@
 
 namespace calvora {
 
-Extended TCash_Schedule_Canadian::PeriodicRateOf(const TCashInputClass& event,
-                                                 Extended annualRate, Extended& dailyRate) const {
+Extended TCash_Schedule_Canadian::PeriodicRateOf(const TCashInputClass& event, Extended annualRate,
+                                                 Extended& dailyRate) const {
     Extended effectiveRate = 0;
-    return TequRate::CanadianPeriodicRate(event.PaymentFrequency, OddDaysMode,
-                                          CanadianCompounding, m_daysInYear, annualRate,
-                                          dailyRate, effectiveRate);
+    return TequRate::CanadianPeriodicRate(event.PaymentFrequency, OddDaysMode, CanadianCompounding,
+                                          m_daysInYear, annualRate, dailyRate, effectiveRate);
 }
 
 void TCash_Schedule_Canadian::SetRates() {
@@ -31,8 +30,8 @@ void TCash_Schedule_Canadian::SetTrialRate(Extended trialRate) {
         if (event.RateUnknown) {
             Extended effectiveRate = 0;
             event.PeriodicRate = TequRate::CanadianPeriodicRate(
-                m_firstPaymentFrequency, OddDaysMode, CanadianCompounding, m_daysInYear,
-                trialRate, event.DailyRate, effectiveRate);
+                m_firstPaymentFrequency, OddDaysMode, CanadianCompounding, m_daysInYear, trialRate,
+                event.DailyRate, effectiveRate);
         }
     }
 }
@@ -47,7 +46,9 @@ void TCash_Schedule_Canadian::Solve() {
 // The carried odd-day interest is charged once, where the normal schedule
 // charges it (origination row, or the first payment row); it is not added a
 // second time at the end of the row.
-void TCash_Schedule_Canadian::ComputeRows() { AmortizeRows(false); }
+void TCash_Schedule_Canadian::ComputeRows() {
+    AmortizeRows(false);
+}
 
 void TCash_Schedule_Canadian::PreparePeriods() {
     for (const TCashInputClass& event : Events()) {

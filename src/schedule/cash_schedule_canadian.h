@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "schedule/cash_schedule.h"
+
+#include <cstdint>
 
 namespace calvora {
 

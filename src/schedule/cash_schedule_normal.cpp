@@ -2,8 +2,12 @@
 
 namespace calvora {
 
-void TCash_Schedule_Normal::Solve() { SolveThenComputeRows(); }
+void TCash_Schedule_Normal::Solve() {
+    SolveThenComputeRows();
+}
 
-void TCash_Schedule_Normal::ComputeRows() { AmortizeRows(true); }
+void TCash_Schedule_Normal::ComputeRows() {
+    AmortizeRows(true);
+}
 
 } // namespace calvora

@@ -1,8 +1,8 @@
 #include "schedule/cash_schedule_rule78.h"
 
-#include <cmath>
-
 #include "finance/finance_errors.h"
+
+#include <cmath>
 
 namespace calvora {
 
@@ -41,8 +41,7 @@ void TCash_Schedule_Rule78::Solve() {
         SetRates();
     }
     SolveUnknown();
-    if (HasMovedOddDays() && ShortPeriodPaidHow == spReduceFirst &&
-        m_firstPeriodShape == fpShort) {
+    if (HasMovedOddDays() && ShortPeriodPaidHow == spReduceFirst && m_firstPeriodShape == fpShort) {
         // The short first period is paid with a first payment of its own size.
         TCashInputClass& second = events[1];
         second.WholePeriods = 0;
@@ -84,13 +83,9 @@ void TCash_Schedule_Rule78::ComputeRule78Rows() {
 
     TTransactionClass& loanRow = m_rows[0];
     loanRow.ScheduleDate = loanRow.Date;
-    loanRow.CumulativePrincipal = static_cast<double>(loanRow.Principal);
-    loanRow.CumulativePayments = static_cast<double>(loanRow.Payment);
-    loanRow.CumulativeLoanAdvances = static_cast<double>(loanRow.LoanAdvance);
-    loanRow.CumulativeInterest = static_cast<double>(loanRow.Interest);
+    StartRunningTotals(loanRow);
     loanRow.Balance = loanRow.LoanAdvance;
-    loanRow.RelativeSize = loanRow.CumulativeWeight = loanRow.CumulativePeriods = 0;
-    loanRow.PeriodFraction = loanRow.Share = loanRow.WeightedFraction = 0;
+    m_weights.assign(n, TRule78Weights{});
     if (n < 2) {
         FinishRows(false);
         return;
@@ -102,13 +97,15 @@ void TCash_Schedule_Rule78::ComputeRule78Rows() {
     }
     const Extended averagePayment = paymentSum / static_cast<Extended>(n - 1);
     for (std::size_t i = 1; i < n; ++i) {
-        m_rows[i].RelativeSize = averagePayment != 0 ? m_rows[i].Payment / averagePayment : 1;
+        m_weights[i].RelativeSize = averagePayment != 0 ? m_rows[i].Payment / averagePayment : 1;
     }
 
     Extended digitSum = 0;
     for (std::size_t i = 1; i < n; ++i) {
         const TTransactionClass& previous = m_rows[i - 1];
         TTransactionClass& row = m_rows[i];
+        const TRule78Weights& before = m_weights[i - 1];
+        TRule78Weights& weights = m_weights[i];
         if (!previous.ExactInterest) {
             row.ScheduleDate = m_dates.NextDate(row.PaymentFrequency, previous.ScheduleDate);
         } else if (i == 1) {
@@ -117,15 +114,15 @@ void TCash_Schedule_Rule78::ComputeRule78Rows() {
             row.ScheduleDate =
                 previous.ScheduleDate + (previous.ScheduleDate - m_rows[i - 2].ScheduleDate);
         }
-        const int whole = m_dates.PeriodsBetween(previous.PaymentFrequency, row.Date,
-                                                 previous.Date);
-        row.CumulativeWeight = previous.CumulativeWeight + m_rows[n - i].RelativeSize;
-        row.CumulativePeriods = previous.CumulativePeriods + whole;
-        digitSum += row.CumulativePeriods;
-        row.PeriodFraction = whole + static_cast<Extended>(m_dates.OddDays) /
-                                         DaysPerPeriod(row.PaymentFrequency);
+        const int whole =
+            m_dates.PeriodsBetween(previous.PaymentFrequency, row.Date, previous.Date);
+        weights.CumulativeWeight = before.CumulativeWeight + m_weights[n - i].RelativeSize;
+        weights.CumulativePeriods = before.CumulativePeriods + whole;
+        digitSum += weights.CumulativePeriods;
+        weights.PeriodFraction =
+            whole + static_cast<Extended>(m_dates.OddDays) / DaysPerPeriod(row.PaymentFrequency);
         if (i == 1) {
-            row.PeriodFraction += kFirstRowBias;
+            weights.PeriodFraction += kFirstRowBias;
         }
     }
     // Payments less than a whole period apart (daily payments) give no digits
@@ -135,10 +132,10 @@ void TCash_Schedule_Rule78::ComputeRule78Rows() {
     }
     double fractionSum = 0;
     for (std::size_t i = 1; i < n; ++i) {
-        TTransactionClass& row = m_rows[i];
-        row.Share = m_rows[n - i].CumulativeWeight / digitSum;
-        row.WeightedFraction = row.PeriodFraction * row.Share;
-        fractionSum += static_cast<double>(row.WeightedFraction);
+        TRule78Weights& weights = m_weights[i];
+        weights.Share = m_weights[n - i].CumulativeWeight / digitSum;
+        weights.WeightedFraction = weights.PeriodFraction * weights.Share;
+        fractionSum += static_cast<double>(weights.WeightedFraction);
     }
     if (fractionSum == 0 || !std::isfinite(fractionSum)) {
         RaiseCashScheduleError(1046);
@@ -146,8 +143,8 @@ void TCash_Schedule_Rule78::ComputeRule78Rows() {
     for (std::size_t i = 1; i < n; ++i) {
         const TTransactionClass& previous = m_rows[i - 1];
         TTransactionClass& row = m_rows[i];
-        row.Interest = RoundMoney(row.WeightedFraction * (1 / static_cast<Extended>(fractionSum)) *
-                                      m_financeCharge,
+        row.Interest = RoundMoney(m_weights[i].WeightedFraction *
+                                      (1 / static_cast<Extended>(fractionSum)) * m_financeCharge,
                                   m_decimalPlaces);
         row.Balance = RoundMoney(previous.Balance + row.Interest - row.Payment, m_decimalPlaces);
         row.Principal = row.Payment - row.Interest;

@@ -1,10 +1,10 @@
 // Expansion of series into one event per period, and the re-merge of
 // identical single periods after a sort by date.
-#include <utility>
-#include <vector>
-
 #include "schedule/cash_schedule.h"
 #include "schedule/schedule_days.h"
+
+#include <utility>
+#include <vector>
 
 namespace calvora {
 

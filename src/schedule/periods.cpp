@@ -1,10 +1,10 @@
 // Whole periods and odd days between events, the shape of the first period,
 // and the rates of every event.
-#include <algorithm>
-
 #include "finance/finance_errors.h"
 #include "schedule/cash_schedule.h"
 #include "schedule/schedule_days.h"
+
+#include <algorithm>
 
 namespace calvora {
 
@@ -63,9 +63,9 @@ void TCash_Schedule_Base::PreparePeriods() {
     SetAnchorFrom(reference);
     const double loanDate = WholeDay(events[0].Date);
     const double paymentDate = WholeDay(reference.Date);
-    const double periodStart =
-        referenceIndex == 0 ? paymentDate
-                            : WholeDay(m_dates.PrevDate(startFrequency, reference.Date));
+    const double periodStart = referenceIndex == 0
+                                   ? paymentDate
+                                   : WholeDay(m_dates.PrevDate(startFrequency, reference.Date));
     m_oddPeriodFraction =
         static_cast<Extended>(reference.OddDays) / DaysPerPeriod(fractionFrequency);
     if (periodStart != loanDate && loanDate != paymentDate) {
@@ -87,9 +87,8 @@ void TCash_Schedule_Base::PreparePeriods() {
             SetAnchorFrom(first);
             const TDateTime regularStart = m_dates.PrevDate(first.PaymentFrequency, first.Date);
             m_movedOddDays = DaysBetween(regularStart, events[0].Date);
-            first.OddDays = OddDaysPaidWhen == odWithFirst
-                                ? DaysBetween(first.Date, events[0].Date)
-                                : DaysBetween(first.Date, regularStart);
+            first.OddDays = OddDaysPaidWhen == odWithFirst ? DaysBetween(first.Date, events[0].Date)
+                                                           : DaysBetween(first.Date, regularStart);
         } else {
             m_movedOddDays = first.OddDays;
             first.OddDays = 0;
@@ -106,8 +105,8 @@ void TCash_Schedule_Base::PreparePeriods() {
 
 Extended TCash_Schedule_Base::PeriodicRateOf(const TCashInputClass& event, Extended annualRate,
                                              Extended& dailyRate) const {
-    return TequRate::PeriodicRate(event.PaymentFrequency, event.CompoundingFrequency,
-                                  m_daysInYear, annualRate, dailyRate);
+    return TequRate::PeriodicRate(event.PaymentFrequency, event.CompoundingFrequency, m_daysInYear,
+                                  annualRate, dailyRate);
 }
 
 void TCash_Schedule_Base::SetRates() {

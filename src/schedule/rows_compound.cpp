@@ -37,6 +37,13 @@ void TCash_Schedule_Base::ChargeFirstPaymentOddDays(const TTransactionClass& q,
     }
 }
 
+void TCash_Schedule_Base::StartRunningTotals(TTransactionClass& loanRow) {
+    loanRow.CumulativePrincipal = static_cast<double>(loanRow.Principal);
+    loanRow.CumulativePayments = static_cast<double>(loanRow.Payment);
+    loanRow.CumulativeLoanAdvances = static_cast<double>(loanRow.LoanAdvance);
+    loanRow.CumulativeInterest = static_cast<double>(loanRow.Interest);
+}
+
 void TCash_Schedule_Base::AmortizeRows(bool reportUnpaidInterest) {
     if (m_rows.Empty()) {
         return;
@@ -55,10 +62,7 @@ void TCash_Schedule_Base::AmortizeRows(bool reportUnpaidInterest) {
             loanRow.Payment = loanRow.Interest;
         }
     }
-    loanRow.CumulativePrincipal = static_cast<double>(loanRow.Principal);
-    loanRow.CumulativePayments = static_cast<double>(loanRow.Payment);
-    loanRow.CumulativeLoanAdvances = static_cast<double>(loanRow.LoanAdvance);
-    loanRow.CumulativeInterest = static_cast<double>(loanRow.Interest);
+    StartRunningTotals(loanRow);
     loanRow.NetChange = loanRow.Balance;
 
     for (std::size_t i = 1; i < m_rows.Count(); ++i) {
@@ -79,11 +83,11 @@ void TCash_Schedule_Base::AmortizeRows(bool reportUnpaidInterest) {
                 // Odd days grow the balance already grown by the whole periods:
                 // compounded by the day under daily compounding, simple otherwise
                 // (always simple with straight-line odd days).
-                const int oddKind =
-                    q.CompoundingFrequency == fqDaily && !StraightLineDiscounting() ? fqDaily
-                                                                                     : fqExact;
-                interest += m_financial.Interest(s.OddDays, oddKind, q.Balance + interest,
-                                                 q.DailyRate);
+                const int oddKind = q.CompoundingFrequency == fqDaily && !StraightLineDiscounting()
+                                        ? fqDaily
+                                        : fqExact;
+                interest +=
+                    m_financial.Interest(s.OddDays, oddKind, q.Balance + interest, q.DailyRate);
             }
         }
         s.Interest = RoundedInterest(interest, q.RateUnknown);

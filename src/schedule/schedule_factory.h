@@ -1,8 +1,8 @@
 #pragma once
 
-#include <memory>
-
 #include "schedule/cash_schedule.h"
+
+#include <memory>
 
 namespace calvora {
 

@@ -1,9 +1,9 @@
 // Storing a problem, finding its unknown, and the schedule's accessors.
-#include <cmath>
-
 #include "finance/finance_errors.h"
 #include "schedule/cash_schedule.h"
 #include "schedule/schedule_days.h"
+
+#include <cmath>
 
 namespace calvora {
 
@@ -128,7 +128,9 @@ void TCash_Schedule_Base::Calculate() {
     }
 }
 
-void TCash_Schedule_Base::GetRows(TTransactionsList* target) const { m_rows.CopyTo(target); }
+void TCash_Schedule_Base::GetRows(TTransactionsList* target) const {
+    m_rows.CopyTo(target);
+}
 
 Extended TCash_Schedule_Base::BalanceAt(int n) const {
     if (n < 0 || static_cast<std::size_t>(n) >= m_rows.Count()) {

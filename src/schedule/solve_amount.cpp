@@ -1,9 +1,9 @@
 // Solving an unknown amount: the level-payment formula where it applies,
 // otherwise discounting the known and the unknown flows to the first event.
-#include <cmath>
-
 #include "finance/finance_errors.h"
 #include "schedule/cash_schedule.h"
+
+#include <cmath>
 
 namespace calvora {
 
@@ -25,13 +25,13 @@ Extended TCash_Schedule_Base::SolveAmount() {
     }
     bool closedForm = m_annualRate > 0;
     for (const TCashInputClass& event : events) {
-        closedForm = closedForm && (event.SeriesType == stLevel ||
-                                    event.SeriesType == stFixedPrincipal);
+        closedForm =
+            closedForm && (event.SeriesType == stLevel || event.SeriesType == stFixedPrincipal);
     }
-    closedForm = closedForm &&
-                 (m_firstPeriodShape == fpRegular ||
-                  (m_firstPeriodShape == fpShort && ShortPeriodPaidHow < spReduceAll) ||
-                  (m_firstPeriodShape == fpLong && OddDaysPaidWhen < odAmortized));
+    closedForm =
+        closedForm && (m_firstPeriodShape == fpRegular ||
+                       (m_firstPeriodShape == fpShort && ShortPeriodPaidHow < spReduceAll) ||
+                       (m_firstPeriodShape == fpLong && OddDaysPaidWhen < odAmortized));
     int unknownPeriods = 0;
     if (closedForm && events.Count() > 2) {
         for (std::size_t i = 1; i < events.Count() && closedForm; ++i) {
@@ -64,9 +64,9 @@ Extended TCash_Schedule_Base::SolveAmount() {
     // that the payments amortize.
     TCashInputClass& firstPayment = events[static_cast<std::size_t>(m_firstPaymentIndex)];
     const double firstPaymentAmount = firstPayment.Amount;
-    const bool lowerFirstPayment =
-        m_firstPeriodShape == fpLong && OddDaysPaidWhen == odWithFirst && HasMovedOddDays() &&
-        (!firstPayment.AmountUnknown || m_unknownKind == ukFirstAmount);
+    const bool lowerFirstPayment = m_firstPeriodShape == fpLong && OddDaysPaidWhen == odWithFirst &&
+                                   HasMovedOddDays() &&
+                                   (!firstPayment.AmountUnknown || m_unknownKind == ukFirstAmount);
     if (lowerFirstPayment) {
         firstPayment.Amount -= static_cast<double>(m_oddDaysInterest);
     }

@@ -1,8 +1,9 @@
 // The unknown annual rate: a secant search on the final balance.
-#include <cmath>
-
 #include "finance/finance_errors.h"
 #include "schedule/cash_schedule.h"
+#include "schedule/setting_scope.h"
+
+#include <cmath>
 
 namespace calvora {
 
@@ -14,29 +15,12 @@ constexpr Extended kRateTolerance = 0.00001L;
 constexpr int kMaximumRounds = 200;
 constexpr Extended kBalanceTolerance = 0.005L;
 
-// Restores the caller's last-payment mode however the search ends.
-class LastPaymentModeScope {
-public:
-    LastPaymentModeScope(std::uint8_t& mode, std::uint8_t searchMode)
-        : m_mode(mode)
-        , m_saved(mode) {
-        m_mode = searchMode;
-    }
-    ~LastPaymentModeScope() { m_mode = m_saved; }
-    LastPaymentModeScope(const LastPaymentModeScope&) = delete;
-    LastPaymentModeScope& operator=(const LastPaymentModeScope&) = delete;
-
-private:
-    std::uint8_t& m_mode;
-    std::uint8_t m_saved;
-};
-
 } // namespace
 
 Extended TCash_Schedule_Base::SolveRate() {
     Extended rate = kFirstTrialRate;
     {
-        LastPaymentModeScope scope(LastPaymentMode, 4);
+        SettingScope<std::uint8_t> mode(LastPaymentMode, 4);
         const auto finalBalanceAt = [this](Extended trialRate) {
             m_rows.Clear();
             SetTrialRate(trialRate);

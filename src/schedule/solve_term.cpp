@@ -1,10 +1,11 @@
 // The unknown number of periods of a series (the event with count -1).
+#include "finance/finance_errors.h"
+#include "schedule/cash_schedule.h"
+#include "schedule/setting_scope.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
-
-#include "finance/finance_errors.h"
-#include "schedule/cash_schedule.h"
 
 namespace calvora {
 
@@ -13,30 +14,14 @@ namespace {
 // Longest series the iterative search tries.
 constexpr std::int32_t kSearchCap = 1560;
 
-// Restores a setting of the schedule however a search run ends.
-template <typename T>
-class SettingScope {
-public:
-    SettingScope(T& setting, T value)
-        : m_setting(setting)
-        , m_saved(setting) {
-        m_setting = value;
-    }
-    ~SettingScope() { m_setting = m_saved; }
-    SettingScope(const SettingScope&) = delete;
-    SettingScope& operator=(const SettingScope&) = delete;
-
-private:
-    T& m_setting;
-    T m_saved;
-};
-
 // The closer of two neighbouring candidates' final balances; the earlier on a tie.
 std::int32_t CloserCount(std::int32_t count, Extended balance, Extended nextBalance) {
     return std::fabs(nextBalance) < std::fabs(balance) ? count + 1 : count;
 }
 
-bool SignChanged(Extended before, Extended after) { return (before < 0) != (after < 0); }
+bool SignChanged(Extended before, Extended after) {
+    return (before < 0) != (after < 0);
+}
 
 } // namespace
 
@@ -114,10 +99,10 @@ std::int32_t TCash_Schedule_Base::CheckedNumberOfPeriods(Extended presentValue, 
 std::int32_t TCash_Schedule_Base::TermByFormula() {
     const TCashInputsList& events = Events();
     const TCashInputClass& loan = events[0];
-    const Extended rate = loan.CompoundingFrequency >= fqWeekly &&
-                                  loan.CompoundingFrequency <= fqAnnually
-                              ? loan.PeriodicRate
-                              : m_annualRate / PeriodsPerYear(m_firstPaymentFrequency);
+    const Extended rate =
+        loan.CompoundingFrequency >= fqWeekly && loan.CompoundingFrequency <= fqAnnually
+            ? loan.PeriodicRate
+            : m_annualRate / PeriodsPerYear(m_firstPaymentFrequency);
     return CheckedNumberOfPeriods(loan.Amount, -static_cast<Extended>(events[1].Amount), rate);
 }
 
@@ -155,8 +140,8 @@ std::int32_t TCash_Schedule_Base::TermBeforeNextEvent(std::size_t unknown,
     TCashInputsList& events = Events();
     const TCashInputClass& series = events[unknown];
     SetAnchorFrom(series);
-    std::int32_t count = m_dates.PeriodsBetween(series.PaymentFrequency, events[unknown + 1].Date,
-                                                series.Date);
+    std::int32_t count =
+        m_dates.PeriodsBetween(series.PaymentFrequency, events[unknown + 1].Date, series.Date);
     if (count < 1) {
         count = 1;
     }

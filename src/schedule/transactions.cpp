@@ -1,8 +1,8 @@
 #include "schedule/transactions.h"
 
-#include <utility>
-
 #include "finance/finance_errors.h"
+
+#include <utility>
 
 namespace calvora {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "finance/financial_types.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "finance/financial_types.h"
 
 namespace calvora {
 
@@ -55,20 +55,14 @@ public:
     bool ExtraPayment = false;
     /// While set, the row's interest amounts are not rounded.
     bool RateUnknown = false;
-
-    // Working fields of the rule-of-78 spread.
-    Extended RelativeSize = 0;
-    Extended CumulativeWeight = 0;
-    Extended CumulativePeriods = 0;
-    Extended PeriodFraction = 0;
-    Extended Share = 0;
-    Extended WeightedFraction = 0;
 };
 
 /// The owning list of rows a schedule produces.
 class TTransactionsList {
 public:
-    TTransactionClass& Add(TTransactionClass row = {});
+    /// Appends a new zeroed row.
+    TTransactionClass& Add() { return m_items.emplace_back(); }
+    TTransactionClass& Add(TTransactionClass row);
     void Clear() { m_items.clear(); }
     void Reserve(std::size_t count) { m_items.reserve(count); }
     void DeleteLast() { m_items.pop_back(); }

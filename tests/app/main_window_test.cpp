@@ -275,6 +275,8 @@ private slots:
         const QString second = WriteFile(dir.path() + QLatin1Char('/'), QStringLiteral("b.ref"));
         const QString third = WriteFile(dir.path() + QLatin1Char('/'), QStringLiteral("c.ref"));
         auto main = makeMain();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second),
                       QUrl::fromLocalFile(third)});

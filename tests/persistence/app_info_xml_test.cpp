@@ -449,6 +449,22 @@ TEST_F(AppInfoXMLTest, OldWindows1252File) {
     EXPECT_EQ(reopened->Fields().AccountCity, "Zürich");
 }
 
+TEST_F(AppInfoXMLTest, FailedSaveKeepsTheValuesAndSaysWhy) {
+    // A plain file where the application folder should be: nothing can be saved.
+    const std::filesystem::path blocked = Folder.Path / "blocked";
+    { std::ofstream stream(blocked); }
+    TAppInfoEnvironment environment;
+    environment.AppFolder = blocked / "";
+    environment.Regional = TRegionalSettings::UnitedStates();
+    environment.Today = k31January2011;
+    TAppInfoXML settings(environment);
+    EXPECT_NE(settings.SaveProblem(), "");
+    EXPECT_TRUE(settings.Unsaved());
+    settings.WriteString("Test", "Key", "kept in memory");
+    EXPECT_EQ(settings.ReadString("Test", "Key", ""), "kept in memory");
+    EXPECT_NE(settings.SaveProblem().find("blocked"), std::string::npos) << settings.SaveProblem();
+}
+
 TEST_F(AppInfoXMLTest, ExternalEntitiesAreNeverExpanded) {
     const std::filesystem::path secret = Folder.Path / "secret.txt";
     {

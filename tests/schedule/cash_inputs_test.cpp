@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include "finance/finance_errors.h"
 #include "schedule/cash_inputs.h"
 #include "schedule/transactions.h"
 #include "support/expect_throw_msg.h"
+
+#include <gtest/gtest.h>
 
 namespace calvora {
 namespace {

@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <memory>
-
 #include "finance/finance_errors.h"
 #include "schedule/cash_schedule.h"
 #include "schedule/schedule_factory.h"
 #include "schedule_problems.h"
 #include "support/expect_throw_msg.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
 
 namespace calvora {
 namespace {

@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "finance/finance_errors.h"
 #include "schedule/cash_schedule_rule78.h"
 #include "schedule_problems.h"
 #include "support/expect_throw_msg.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
 
 namespace calvora {
 namespace {
@@ -60,8 +59,8 @@ TEST(Rule78Schedule, LongFirstPeriodCarriesHalfAPeriodMore) {
     problem.loanDate = EncodeDate(2026, 1, 1);
     problem.firstPaymentDate = EncodeDate(2026, 2, 16);
     Rule78Run run(problem);
-    EXPECT_NEAR(run.Row(1).PeriodFraction, 1.5000005L, 1e-12L);
-    EXPECT_NEAR(run.Row(2).PeriodFraction, 1, 1e-12L);
+    EXPECT_NEAR(run.schedule.Weights()[1].PeriodFraction, 1.5000005L, 1e-12L);
+    EXPECT_NEAR(run.schedule.Weights()[2].PeriodFraction, 1, 1e-12L);
     // Shares of rows 1 and 2 are 12/78 and 11/78; row 1 weighs 1.5 periods.
     const long double fc = run.schedule.FinanceCharge();
     const long double total = 1.5000005L * 12 / 78 + (78.0L - 12) / 78;

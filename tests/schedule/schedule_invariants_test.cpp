@@ -1,19 +1,18 @@
 // Invariants over a generated set of loans: every frequency and compounding
 // pairing, every amortization method, first payments early, on time and late,
 // amounts from cents to hundreds of millions and rates from 0.01 % to 40 %.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstdint>
-#include <map>
-#include <set>
-#include <sstream>
-#include <string>
-
 #include "finance/finance_errors.h"
 #include "schedule/cash_schedule.h"
 #include "schedule/schedule_factory.h"
 #include "schedule_problems.h"
+
+#include <cmath>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
 
 namespace calvora {
 namespace {
@@ -34,9 +33,7 @@ public:
     }
     double Uniform() { return static_cast<double>(Next() >> 11) / 9007199254740992.0; }
     int Below(int n) { return static_cast<int>(Next() % static_cast<std::uint64_t>(n)); }
-    double LogUniform(double low, double high) {
-        return low * std::pow(high / low, Uniform());
-    }
+    double LogUniform(double low, double high) { return low * std::pow(high / low, Uniform()); }
 
 private:
     std::uint64_t m_state;
@@ -72,8 +69,8 @@ struct Loan {
              << ", rate " << static_cast<double>(rate) << (rateUnknown ? "?" : "")
              << ", first payment after " << problem.firstPaymentDate - problem.loanDate
              << " days, odd " << int{oddDaysPaid} << ", short " << int{shortPeriodPaid}
-             << ", points " << static_cast<double>(points) << "/" << int{pointsPaid}
-             << ", keep " << keepPaidOffRows;
+             << ", points " << static_cast<double>(points) << "/" << int{pointsPaid} << ", keep "
+             << keepPaidOffRows;
         return text.str();
     }
 };
@@ -113,8 +110,7 @@ Outcome RunAndCheck(const Loan& loan) {
                                 std::isfinite(row.LoanAdvance);
             EXPECT_TRUE(finite) << where << ", row " << i;
             // Extended arithmetic keeps about 19 digits of the row's largest figure.
-            const long double rowSize =
-                std::fmax(std::fabs(row.Interest), std::fabs(row.Payment));
+            const long double rowSize = std::fmax(std::fabs(row.Interest), std::fabs(row.Payment));
             EXPECT_NEAR(row.Payment, row.Principal + row.Interest,
                         1e-12L * std::fmax(1.0L, rowSize))
                 << where << ", row " << i;
@@ -141,7 +137,7 @@ Loan GenerateLoan(Generator& g, int paymentFrequency, int compounding, int metho
     p.paymentFrequency = paymentFrequency;
     p.compounding = compounding;
     loan.method = method;
-    p.seriesType = method == amFixedPrincipal  ? stFixedPrincipal
+    p.seriesType = method == amFixedPrincipal ? stFixedPrincipal
                    : method == amInterestOnly ? stInterestOnly
                                               : stLevel;
     p.amount = std::round(g.LogUniform(0.01, 5e8) * 100) / 100;
@@ -190,8 +186,8 @@ TEST(ScheduleInvariants, HoldForEveryPairingMethodAndFirstPeriod) {
                     record(first, loan);
                     // Every fourth loan goes round again with another unknown:
                     // the rate, the count or the loan amount from the payment.
-                    if (!first.solved || loan.problem.seriesType != stLevel ||
-                        g.Below(4) != 0 || first.payment < 0.01L) {
+                    if (!first.solved || loan.problem.seriesType != stLevel || g.Below(4) != 0 ||
+                        first.payment < 0.01L) {
                         continue;
                     }
                     Loan again = loan;

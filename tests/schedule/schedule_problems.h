@@ -1,13 +1,13 @@
 #pragma once
 
-#include <cmath>
-#include <memory>
-
 #include "finance/date_math.h"
 #include "finance/financial_types.h"
 #include "schedule/cash_inputs.h"
 #include "schedule/cash_schedule.h"
 #include "schedule/schedule_factory.h"
+
+#include <cmath>
+#include <memory>
 
 namespace calvora::testing {
 

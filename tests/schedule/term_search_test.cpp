@@ -1,14 +1,13 @@
 // The term search over candidate counts reads every candidate off one
 // computation; here it is checked against the literal search that recomputes
 // the whole schedule for each candidate.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-
 #include "schedule/cash_schedule.h"
 #include "schedule/schedule_factory.h"
 #include "schedule_problems.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
 
 namespace calvora {
 namespace {

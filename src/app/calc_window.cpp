@@ -1,0 +1,785 @@
+#include "app/calc_window.h"
+
+#include "app/calc_window_output.h"
+#include "app/calc_window_texts.h"
+#include "app/help_router.h"
+#include "app/num_edit.h"
+#include "app/ui_text.h"
+#include "app/user_prompts.h"
+#include "persistence/date_pattern.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+namespace {
+
+QString Text(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// Group captions carry one blank on each side, as the group frames show them.
+QString GroupCaption(const char* text)
+{
+    return QLatin1Char(' ') + Text(text) + QLatin1Char(' ');
+}
+
+QStringList Items(const std::vector<std::string>& items)
+{
+    QStringList list;
+    for (const std::string& item : items)
+        list << Text(item);
+    return list;
+}
+
+void FillChoice(QComboBox& box, const std::vector<std::string>& items, int row)
+{
+    const QSignalBlocker block(&box);
+    const QStringList rows = Items(items);
+    if (box.count() != rows.size() ||
+        [&] {
+            for (int i = 0; i < rows.size(); ++i)
+                if (box.itemText(i) != rows[i])
+                    return true;
+            return false;
+        }()) {
+        box.clear();
+        box.addItems(rows);
+    }
+    box.setMaxVisibleItems(std::max(1, box.count()));
+    box.setCurrentIndex(row >= 0 && row < box.count() ? row : -1);
+}
+
+void SetMarkerColour(QLabel& marker, const QColor& colour)
+{
+    QPalette palette = marker.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    marker.setPalette(palette);
+}
+
+// Pixels per inch of the screen the window opens on, over the 96 the sizes are given in.
+double ScreenScale()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInch() / 96.0 : 1.0;
+}
+
+QSize ScreenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
+}
+
+int ScaledPixels(int pixels, double scale)
+{
+    // Platform rounding of pixel sizes is half to even.
+    return static_cast<int>(std::nearbyint(pixels * scale));
+}
+
+} // namespace
+
+// The controls of the Options page.
+struct TCalcWindow::OptionControls {
+    QGroupBox* opens = nullptr;
+    QGroupBox* defaultsAre = nullptr;
+    QGroupBox* local = nullptr;
+    QRadioButton* lastEntered = nullptr;
+    QRadioButton* defaults = nullptr;
+    QRadioButton* localDefaults = nullptr;
+    QRadioButton* globalDefaults = nullptr;
+    QRadioButton* publishers = nullptr;
+    QLabel* rateLabel = nullptr;
+    TqvNumEdit* rate = nullptr;
+    std::vector<QLabel*> labels;
+    std::vector<QComboBox*> choices;
+};
+
+TCalcWindow::TCalcWindow(QWidget* owner, CalcWindowSpec spec,
+                         std::unique_ptr<TCalcWindowBinding> binding,
+                         calvora::TAppInfoXML& settings, const calvora::TMasks* masks)
+    : TToolWindow(owner)
+    , m_spec(std::move(spec))
+    , m_binding(std::move(binding))
+    , m_settings(settings)
+    , m_masks(masks)
+    , m_options(std::make_unique<OptionControls>())
+{
+    setObjectName(m_spec.section);
+    // The reset-size command; desktop shells offer no portable system menu, so the window
+    // carries it in its own context menu.
+    auto* resetSize = new QAction(UiText(Text(calctext::kResetSize)), this);
+    connect(resetSize, &QAction::triggered, this, &TCalcWindow::resetToDefaultSize);
+    addAction(resetSize);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("pgcCalc"));
+    auto* calculatorPage = new QWidget;
+    auto* optionsPage = new QWidget;
+    buildCalculatorPage(calculatorPage);
+    buildOptionsPage(optionsPage);
+    m_tabs->addTab(calculatorPage, Text(calctext::kCalculatorPage));
+    m_tabs->addTab(optionsPage, Text(calctext::kOptionsPage));
+    connect(m_tabs, &QTabWidget::currentChanged, this, &TCalcWindow::pageChanged);
+
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setSizeGripEnabled(true);
+    m_status = new QLabel(m_statusBar);
+    m_status->setObjectName(QStringLiteral("lStatus"));
+    m_statusBar->addWidget(m_status, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(9, 9, 9, 9);
+    body->setSpacing(9);
+    body->addWidget(m_tabs, 1);
+    body->addWidget(buildButtons());
+    layout->addLayout(body, 1);
+    layout->addWidget(m_statusBar);
+    chainTabOrder();
+
+    HelpRouter::setTopic(this, m_spec.helpTopic);
+
+    const QString caption = m_spec.title + QStringLiteral(" 1");
+    setWindowTitle(caption);
+    m_binding->setTitle(ToStd(caption));
+    raiseUseCounter();
+
+    const double scale = ScreenScale();
+    const QSize size = defaultSize();
+    resize(size);
+    setMinimumHeight(ScaledPixels(m_spec.minimumHeight, scale));
+    m_designBounds = {x(), y(), size.width(), size.height()};
+    m_bounds = readBounds(positionKey());
+    m_fresh = false;
+}
+
+TCalcWindow::~TCalcWindow() = default;
+
+QSize TCalcWindow::defaultSize() const
+{
+    const double scale = ScreenScale();
+    return {ScaledPixels(m_spec.resetSize.width(), scale),
+            ScaledPixels(m_spec.resetSize.height(), scale)};
+}
+
+QString TCalcWindow::positionKey() const
+{
+    return m_spec.section + QString::number(copyNumber());
+}
+
+// ---- construction ---------------------------------------------------------------------------
+
+void TCalcWindow::buildCalculatorPage(QWidget* page)
+{
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(6);
+    grid->setColumnStretch(0, 1);
+    int row = 0;
+    auto addField = [&](const CalcFieldSpec& spec) {
+        auto* label = new QLabel(page);
+        auto* edit = new TqvNumEdit(page);
+        edit->setObjectName(spec.name);
+        ApplyFieldFormat(*edit, spec.format, spec.digits, m_masks);
+        edit->setAcceptNegatives(spec.acceptNegatives);
+        HelpRouter::setTopic(edit, spec.helpTopic);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (spec.role == CalcRole::Result) {
+            edit->setReadOnly(true);
+            edit->setFocusPolicy(Qt::NoFocus);
+        } else {
+            label->setBuddy(edit);
+            connect(edit, &TqvNumEdit::valueChanged, this, &TCalcWindow::inputChanged);
+        }
+        auto* marker = new QLabel(Text(calctext::kSolvedMarker), page);
+        marker->setObjectName(spec.name + QStringLiteral("Marker"));
+        QFont bold = marker->font();
+        bold.setBold(true);
+        marker->setFont(bold);
+        QSizePolicy keep = marker->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        marker->setSizePolicy(keep);
+        marker->hide();
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(marker, row, 2);
+        ++row;
+        m_fieldLabels.push_back(label);
+        m_edits.push_back(edit);
+        m_markers.push_back(marker);
+        if (spec.helpTextAfter) {
+            m_helpText = new QLabel(Text(calctext::kUnknownHelp), page);
+            m_helpText->setObjectName(QStringLiteral("lHelpText"));
+            m_helpText->setAlignment(Qt::AlignCenter);
+            m_helpText->setWordWrap(true);
+            grid->addWidget(m_helpText, row++, 0, 1, 3);
+            grid->setRowMinimumHeight(row++, 4);
+        }
+    };
+    // Inputs first, then the lists, then the results below a gap.
+    for (const CalcFieldSpec& spec : m_spec.fields)
+        if (spec.role != CalcRole::Result)
+            addField(spec);
+    for (const CalcChoiceSpec& spec : m_spec.choices) {
+        auto* label = new QLabel(page);
+        auto* box = new QComboBox(page);
+        box->setObjectName(spec.name);
+        label->setBuddy(box);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        HelpRouter::setTopic(box, spec.helpTopic);
+        connect(box, &QComboBox::currentIndexChanged, this, &TCalcWindow::inputChanged);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        ++row;
+        m_choiceLabels.push_back(label);
+        m_choices.push_back(box);
+    }
+    grid->setRowMinimumHeight(row++, 8);
+    for (const CalcFieldSpec& spec : m_spec.fields)
+        if (spec.role == CalcRole::Result)
+            addField(spec);
+    grid->setRowStretch(row, 1);
+}
+
+void TCalcWindow::buildOptionsPage(QWidget* page)
+{
+    OptionControls& o = *m_options;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(9);
+
+    o.opens = new QGroupBox(page);
+    o.lastEntered = new QRadioButton(o.opens);
+    o.lastEntered->setObjectName(QStringLiteral("rbLastEntered"));
+    o.defaults = new QRadioButton(o.opens);
+    o.defaults->setObjectName(QStringLiteral("rbDefaults"));
+    auto* opensLayout = new QVBoxLayout(o.opens);
+    opensLayout->addWidget(o.lastEntered);
+    opensLayout->addWidget(o.defaults);
+
+    o.defaultsAre = new QGroupBox(page);
+    o.localDefaults = new QRadioButton(o.defaultsAre);
+    o.localDefaults->setObjectName(QStringLiteral("rbLocal"));
+    o.globalDefaults = new QRadioButton(o.defaultsAre);
+    o.globalDefaults->setObjectName(QStringLiteral("rbGlobal"));
+    o.publishers = new QRadioButton(o.defaultsAre);
+    o.publishers->setObjectName(QStringLiteral("rbPublishers"));
+    auto* defaultsLayout = new QHBoxLayout(o.defaultsAre);
+    defaultsLayout->addWidget(o.localDefaults);
+    defaultsLayout->addWidget(o.globalDefaults);
+    defaultsLayout->addWidget(o.publishers);
+    defaultsLayout->addStretch(1);
+
+    o.local = new QGroupBox(page);
+    auto* grid = new QGridLayout(o.local);
+    grid->setColumnStretch(0, 1);
+    o.rateLabel = new QLabel(o.local);
+    o.rateLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    o.rate = new TqvNumEdit(o.local);
+    o.rate->setObjectName(QStringLiteral("oedDefaultRate"));
+    ApplyFieldFormat(*o.rate, CalcFormat::Rate, 2, m_masks);
+    o.rate->setAcceptNegatives(false);
+    o.rateLabel->setBuddy(o.rate);
+    HelpRouter::setTopic(o.rate, m_spec.defaultRateHelpTopic);
+    grid->addWidget(o.rateLabel, 0, 0);
+    grid->addWidget(o.rate, 0, 1);
+    int row = 1;
+    for (const CalcChoiceSpec& spec : m_spec.optionChoices) {
+        auto* label = new QLabel(o.local);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* box = new QComboBox(o.local);
+        box->setObjectName(spec.name);
+        label->setBuddy(box);
+        HelpRouter::setTopic(box, spec.helpTopic);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        ++row;
+        o.labels.push_back(label);
+        o.choices.push_back(box);
+    }
+
+    layout->addWidget(o.opens);
+    layout->addWidget(o.defaultsAre);
+    layout->addWidget(o.local);
+    layout->addStretch(1);
+
+    for (QRadioButton* choice :
+         {o.lastEntered, o.defaults, o.localDefaults, o.globalDefaults, o.publishers})
+        connect(choice, &QRadioButton::clicked, this, &TCalcWindow::applyEnablingRules);
+}
+
+QWidget* TCalcWindow::buildButtons()
+{
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(6);
+    struct ButtonDef {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        int topic;
+        void (TCalcWindow::*slot)();
+        int row;
+        int column;
+    };
+    const char* printHint =
+        m_spec.printHint != nullptr ? m_spec.printHint : calctext::kPrintScheduleHint;
+    const ButtonDef buttons[] = {
+        {"btnCalc", calctext::kCalc, calctext::kCalcHint, calctext::kCalcTopic,
+         &TCalcWindow::calc, 0, 0},
+        {"btnUndo", calctext::kUndo, calctext::kUndoHint, calctext::kUndoTopic,
+         &TCalcWindow::undo, 0, 1},
+        {"btnReset", calctext::kReset, calctext::kResetHint, calctext::kResetTopic,
+         &TCalcWindow::reset, 0, 2},
+        {"btnHelp", calctext::kHelp, calctext::kHelpHint, calctext::kHelpTopic,
+         &TCalcWindow::showHelp, 0, 3},
+        {"btnPrint", calctext::kPrint, printHint, calctext::kPrintTopic, &TCalcWindow::print, 1,
+         0},
+        {"btnCopy", calctext::kCopy, calctext::kCopyHint, calctext::kCopyTopic,
+         &TCalcWindow::copy, 1, 1},
+        {"btnClose", calctext::kClose, calctext::kCloseHint, calctext::kCloseTopic,
+         &TCalcWindow::closeWindow, 1, 3},
+    };
+    for (const ButtonDef& def : buttons) {
+        auto* button = new QPushButton(Text(def.caption), box);
+        button->setObjectName(Text(def.name));
+        button->setAutoDefault(false);
+        HelpRouter::setTopic(button, def.topic);
+        connect(button, &QPushButton::clicked, this, def.slot);
+        grid->addWidget(button, def.row, def.column);
+        m_buttonHints.emplace_back(button, def.hint);
+    }
+    for (int column = 0; column < 4; ++column)
+        grid->setColumnStretch(column, 1);
+    // The print hint names Ctrl+P as well.
+    auto* printKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    connect(printKey, &QShortcut::activated, this, &TCalcWindow::print);
+    return box;
+}
+
+void TCalcWindow::chainTabOrder()
+{
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (std::size_t i = 0; i < m_edits.size(); ++i)
+        if (m_spec.fields[i].role != CalcRole::Result)
+            chain(m_edits[i]);
+    for (QComboBox* box : m_choices)
+        chain(box);
+    for (const auto& [button, hint] : m_buttonHints)
+        chain(button);
+    chain(m_tabs);
+    previous = nullptr;
+    OptionControls& o = *m_options;
+    for (QWidget* widget : {static_cast<QWidget*>(o.lastEntered), static_cast<QWidget*>(o.defaults),
+                            static_cast<QWidget*>(o.localDefaults),
+                            static_cast<QWidget*>(o.globalDefaults),
+                            static_cast<QWidget*>(o.publishers), static_cast<QWidget*>(o.rate)})
+        chain(widget);
+    for (QComboBox* box : o.choices)
+        chain(box);
+}
+
+void TCalcWindow::raiseUseCounter()
+{
+    const std::string section = ToStd(m_spec.section);
+    std::int32_t runs = 0;
+    try {
+        runs = m_settings.ReadInteger(section, "RunTimes", 0);
+    } catch (const std::exception&) {
+        // An unreadable counter starts again.
+    }
+    m_settings.WriteInteger(section, "RunTimes", runs + 1);
+}
+
+calvora::TBounds TCalcWindow::readBounds(const QString& key) const
+{
+    const QSize screen = ScreenSize();
+    return m_settings.ReadBounds(ToStd(key), m_designBounds, screen.width(), screen.height());
+}
+
+// ---- the main window's protocol -------------------------------------------------------------
+
+void TCalcWindow::setupWindow(const ToolWindowSetup& setup)
+{
+    ToolWindowSetup stored = setup;
+    stored.copy = setup.copy == 2 ? 2 : 1;
+    // The base stores the setup and shows the window; the caption and bounds come first.
+    const QString caption = m_spec.title + QLatin1Char(' ') + QString::number(stored.copy);
+    setWindowTitle(caption);
+    m_binding->setTitle(ToStd(caption));
+    if (stored.restorePositions)
+        m_bounds = readBounds(m_spec.section + QString::number(stored.copy));
+    TToolWindow::setupWindow(stored);
+}
+
+void TCalcWindow::showEvent(QShowEvent* event)
+{
+    if (!m_boundsApplied) {
+        m_boundsApplied = true;
+        move(m_bounds.Left, m_bounds.Top);
+        resize(m_bounds.Width, std::max(m_bounds.Height, minimumHeight()));
+    }
+    TToolWindow::showEvent(event);
+    if (!m_opened) {
+        m_opened = true;
+        openOnFirstShow();
+    }
+}
+
+void TCalcWindow::openOnFirstShow()
+{
+    m_tabs->setCurrentIndex(CalculatorPage);
+    focusFirstInput();
+    m_binding->getTexts();
+    applyTexts();
+    loadShownOptions();
+    guarded([this] { m_binding->openValues(); });
+    m_binding->getOptions();
+    showOptions();
+    m_binding->getTransfer();
+    showValues();
+    showMarkers();
+    applyHints();
+}
+
+void TCalcWindow::applyTexts()
+{
+    for (std::size_t i = 0; i < m_edits.size(); ++i)
+        m_fieldLabels[i]->setText(Text(m_binding->label(m_spec.fields[i].label)));
+    for (std::size_t i = 0; i < m_choices.size(); ++i) {
+        const int index = static_cast<int>(i);
+        m_choiceLabels[i]->setText(Text(m_binding->label(m_spec.choices[i].label)));
+        FillChoice(*m_choices[i], m_binding->choiceItems(index), m_binding->choice(index));
+    }
+    if (m_helpText != nullptr)
+        m_helpText->setText(Text(calctext::kUnknownHelp));
+    if (m_spec.statusLabel >= 0) {
+        const std::string date = calvora::FormatDateText(m_settings.AssumedStartDate(),
+                                                         m_settings.Regional().ShortDateFormat);
+        m_status->setText(QLatin1Char(' ') + Text(m_binding->label(m_spec.statusLabel)) +
+                          QLatin1Char(' ') + Text(date));
+    } else {
+        m_status->clear();
+    }
+    OptionControls& o = *m_options;
+    o.opens->setTitle(GroupCaption(calctext::kOpensGroup));
+    o.defaultsAre->setTitle(GroupCaption(calctext::kDefaultsGroup));
+    o.local->setTitle(GroupCaption(calctext::kLocalGroup));
+    o.lastEntered->setText(Text(calctext::kLastEntered));
+    o.defaults->setText(Text(calctext::kDefaults));
+    o.localDefaults->setText(Text(calctext::kLocal));
+    o.globalDefaults->setText(Text(calctext::kGlobal));
+    o.publishers->setText(Text(calctext::kPublishers));
+    o.rateLabel->setText(Text(m_binding->optionLabel(m_spec.defaultRateLabel)));
+    for (std::size_t i = 0; i < o.choices.size(); ++i) {
+        const int index = static_cast<int>(i);
+        o.labels[i]->setText(Text(m_binding->optionLabel(m_spec.optionChoices[i].label)));
+        FillChoice(*o.choices[i], m_binding->optionChoiceItems(index),
+                   m_binding->optionChoice(index));
+    }
+    m_tabs->setTabText(CalculatorPage, Text(calctext::kCalculatorPage));
+    m_tabs->setTabText(OptionsPage, Text(calctext::kOptionsPage));
+}
+
+void TCalcWindow::applyHints()
+{
+    for (const auto& [button, hint] : m_buttonHints)
+        button->setToolTip(setup().showButtonHints ? UiText(Text(hint)) : QString());
+}
+
+// ---- values ----------------------------------------------------------------------------------
+
+bool TCalcWindow::sendFields()
+{
+    std::vector<long double> values(m_edits.size());
+    for (std::size_t i = 0; i < m_edits.size(); ++i) {
+        const CalcFieldSpec& spec = m_spec.fields[i];
+        if (spec.role == CalcRole::Result)
+            continue;
+        long double value = m_edits[i]->numericValue();
+        if (spec.format == CalcFormat::Count)
+            value = WholeCount(value, spec.roundCount);
+        if (spec.count16 && !FitsCount16(value)) {
+            UserPrompts::current().fail(this, Text(calctext::kOutOfRange));
+            m_edits[i]->setFocus();
+            return false;
+        }
+        values[i] = value;
+    }
+    for (std::size_t i = 0; i < m_edits.size(); ++i)
+        if (m_spec.fields[i].role != CalcRole::Result)
+            m_binding->setNumber(static_cast<int>(i), values[i]);
+    for (std::size_t i = 0; i < m_choices.size(); ++i)
+        m_binding->setChoice(static_cast<int>(i), m_choices[i]->currentIndex(),
+                             ToStd(m_choices[i]->currentText()));
+    m_binding->setTransfer();
+    return true;
+}
+
+void TCalcWindow::showValues()
+{
+    for (std::size_t i = 0; i < m_edits.size(); ++i)
+        m_edits[i]->setNumericValue(m_binding->number(static_cast<int>(i)));
+    for (std::size_t i = 0; i < m_choices.size(); ++i) {
+        const int row = m_binding->choice(static_cast<int>(i));
+        m_choices[i]->setCurrentIndex(row >= 0 && row < m_choices[i]->count() ? row : -1);
+    }
+}
+
+template <class Action>
+bool TCalcWindow::guarded(Action action)
+{
+    try {
+        action();
+        return true;
+    } catch (const std::exception& error) {
+        UserPrompts::current().fail(this, QString::fromUtf8(error.what()));
+        return false;
+    }
+}
+
+void TCalcWindow::calc()
+{
+    if (!sendFields())
+        return;
+    // On an error the fields keep what was typed, and the marker stays as it was.
+    if (!guarded([this] { m_binding->calculate(); }))
+        return;
+    m_binding->getTransfer();
+    showValues();
+    applyTexts();
+    m_binding->publishLatest();
+    m_fresh = true;
+    showMarkers();
+}
+
+void TCalcWindow::undo()
+{
+    m_binding->getTransfer();
+    showValues();
+}
+
+void TCalcWindow::reset()
+{
+    guarded([this] { m_binding->reset(); });
+    m_binding->getOptions();
+    showOptions();
+    m_binding->getTransfer();
+    showValues();
+    m_tabs->setCurrentIndex(CalculatorPage);
+    focusFirstInput();
+}
+
+void TCalcWindow::print()
+{
+    if (!sendFields())
+        return;
+    guarded([this] {
+        CalcWindowOutput::current().printReport(this, m_binding->reportPages(),
+                                                m_binding->printerConfig(),
+                                                Text(m_binding->printerName()), windowTitle());
+    });
+}
+
+void TCalcWindow::copy()
+{
+    if (!sendFields())
+        return;
+    guarded([this] { CalcWindowOutput::current().copyText(Text(m_binding->clipboardText())); });
+}
+
+void TCalcWindow::closeWindow()
+{
+    close();
+}
+
+void TCalcWindow::showHelp()
+{
+    HelpRouter::instance().showTopic(m_spec.helpTopic);
+}
+
+void TCalcWindow::resetToDefaultSize()
+{
+    showNormal();
+    resize(defaultSize());
+}
+
+// ---- markers ---------------------------------------------------------------------------------
+
+int TCalcWindow::shownMarker() const
+{
+    for (std::size_t i = 0; i < m_markers.size(); ++i)
+        if (!m_markers[i]->isHidden())
+            return m_spec.fields[i].marker;
+    return 0;
+}
+
+QString TCalcWindow::statusText() const
+{
+    return m_status->text();
+}
+
+TqvNumEdit* TCalcWindow::field(const QString& name) const
+{
+    return findChild<TqvNumEdit*>(name);
+}
+
+QComboBox* TCalcWindow::choice(const QString& name) const
+{
+    return findChild<QComboBox*>(name);
+}
+
+void TCalcWindow::showMarkers()
+{
+    const int solved = m_binding->lastSolved();
+    for (std::size_t i = 0; i < m_markers.size(); ++i) {
+        QLabel& marker = *m_markers[i];
+        const int code = m_spec.fields[i].marker;
+        const bool shown = m_spec.markers && code != 0 && code == solved;
+        SetMarkerColour(marker, m_fresh ? QColor(Qt::darkGreen) : QColor(Qt::red));
+        marker.setVisible(shown);
+    }
+}
+
+void TCalcWindow::inputChanged()
+{
+    if (!m_spec.markers)
+        return;
+    m_fresh = false;
+    showMarkers();
+}
+
+// ---- options page ----------------------------------------------------------------------------
+
+void TCalcWindow::loadShownOptions()
+{
+    guarded([this] { m_binding->loadOptions(); });
+    m_binding->getOptions();
+    showOptions();
+}
+
+void TCalcWindow::showOptions()
+{
+    OptionControls& o = *m_options;
+    const CalcSwitches switches = m_binding->switches();
+    o.lastEntered->setChecked(switches.lastEntered);
+    o.defaults->setChecked(switches.defaults);
+    o.localDefaults->setChecked(switches.local);
+    o.globalDefaults->setChecked(switches.global);
+    o.publishers->setChecked(switches.publishers);
+    o.rate->setValue(m_binding->defaultRate());
+    for (std::size_t i = 0; i < o.choices.size(); ++i) {
+        const int row = m_binding->optionChoice(static_cast<int>(i));
+        o.choices[i]->setCurrentIndex(row >= 0 && row < o.choices[i]->count() ? row : -1);
+    }
+    applyEnablingRules();
+}
+
+void TCalcWindow::collectOptions()
+{
+    OptionControls& o = *m_options;
+    CalcSwitches switches;
+    switches.lastEntered = o.lastEntered->isChecked();
+    switches.defaults = o.defaults->isChecked();
+    switches.local = o.localDefaults->isChecked();
+    switches.global = o.globalDefaults->isChecked();
+    switches.publishers = o.publishers->isChecked();
+    m_binding->setSwitches(switches);
+    m_binding->setDefaultRate(static_cast<float>(o.rate->numericValue()));
+    for (std::size_t i = 0; i < o.choices.size(); ++i)
+        m_binding->setOptionChoice(static_cast<int>(i), o.choices[i]->currentIndex(),
+                                   ToStd(o.choices[i]->currentText()));
+}
+
+void TCalcWindow::storeOptions()
+{
+    collectOptions();
+    m_binding->setOptions();
+    m_binding->saveOptions();
+}
+
+void TCalcWindow::applyEnablingRules()
+{
+    OptionControls& o = *m_options;
+    const bool defaults = o.defaults->isChecked();
+    o.defaultsAre->setEnabled(defaults);
+    o.local->setEnabled(defaults && o.localDefaults->isChecked());
+}
+
+void TCalcWindow::pageChanged(int index)
+{
+    const int left = m_page;
+    m_page = index;
+    if (left == OptionsPage && index == CalculatorPage)
+        storeOptions();
+    else if (index == OptionsPage)
+        loadShownOptions();
+}
+
+void TCalcWindow::focusFirstInput()
+{
+    for (std::size_t i = 0; i < m_edits.size(); ++i)
+        if (m_spec.fields[i].role != CalcRole::Result) {
+            m_edits[i]->setFocus();
+            return;
+        }
+}
+
+// ---- closing ---------------------------------------------------------------------------------
+
+void TCalcWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc reaches the window only when no edit used it to take back its typing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    TToolWindow::keyPressEvent(event);
+}
+
+void TCalcWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_tabs->currentIndex() == OptionsPage)
+        storeOptions();
+    // The values the buffer last took (Calc, Print or Copy), not edits since then.
+    if (m_binding->switches().lastEntered)
+        m_binding->saveLastEntered();
+    if (setup().savePositions)
+        m_settings.WriteBounds(ToStd(positionKey()), {x(), y(), width(), height()});
+    m_binding->releaseLatest();
+    TToolWindow::closeEvent(event);
+}

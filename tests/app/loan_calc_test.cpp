@@ -1,0 +1,376 @@
+// The loan calculator window driven as a user drives it: typed keys, buttons, pages and the
+// main window's Loan launcher.
+#include "app/app_context.h"
+#include "app/calc_window_output.h"
+#include "app/loan_calc.h"
+#include "app/main_window.h"
+#include "app/num_edit.h"
+#include "app/report_painter.h"
+#include "app/skin_engine.h"
+#include "app_test_support.h"
+#include "calculators/buf_loan.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Keeps what the window would print and copy instead of opening a preview.
+class RecordingOutput : public CalcWindowOutput {
+public:
+    RecordingOutput() { CalcWindowOutput::install(this); }
+    ~RecordingOutput() override { CalcWindowOutput::install(nullptr); }
+
+    void printReport(QWidget*, const std::vector<calvora::TReportPage>& pages,
+                     const calvora::TReportPrinterConfig& config, const QString& printer,
+                     const QString& title) override
+    {
+        printed = pages;
+        printerName = printer;
+        jobTitle = title;
+        if (!pdfFile.isEmpty())
+            pdfWritten = WriteReportPdf(pdfFile, pages, config, title);
+    }
+    void copyText(const QString& text) override { copied << text; }
+
+    std::vector<calvora::TReportPage> printed;
+    QString printerName;
+    QString jobTitle;
+    QString pdfFile;
+    bool pdfWritten = false;
+    QStringList copied;
+};
+
+// The payment of 100,000 over 360 monthly payments at 6 % a year:
+// 100000 * 0.005 / (1 - 1.005^-360) = 599.5505 (computed with python3's decimal module).
+constexpr double kPayment6 = 599.55;
+// At 7 %: 100000 * (0.07/12) / (1 - (1 + 0.07/12)^-360) = 665.3025.
+constexpr double kPayment7 = 665.30;
+
+} // namespace
+
+class LoanCalcTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempSettings> m_settings;
+    std::unique_ptr<RecordingPrompts> m_prompts;
+    std::unique_ptr<RecordingOutput> m_output;
+    std::unique_ptr<TSkinEngine> m_skins;
+    std::unique_ptr<TfrmCalvoraMain> m_main;
+
+    TCalcWindow* openLoan()
+    {
+        auto* window = qobject_cast<TCalcWindow*>(m_main->openWindow(ToolKind::Loan));
+        if (window != nullptr) {
+            QApplication::setActiveWindow(window);
+            [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window);
+        }
+        return window;
+    }
+
+    static void type(TCalcWindow& window, const char* name, const QString& keys)
+    {
+        TqvNumEdit* edit = window.field(QString::fromLatin1(name));
+        QVERIFY(edit != nullptr);
+        edit->setFocus();
+        QVERIFY(QTest::qWaitFor([edit] { return edit->hasFocus(); }));
+        QTest::keyClicks(edit, keys);
+    }
+
+    static double value(TCalcWindow& window, const char* name)
+    {
+        return window.field(QString::fromLatin1(name))->value();
+    }
+
+    static void press(TCalcWindow& window, const char* name)
+    {
+        auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+        QVERIFY(button != nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // 100000, 360, 6 and 0 typed into the four inputs.
+    static void typeLoan(TCalcWindow& window, const QString& rate = QStringLiteral("6"))
+    {
+        type(window, "oedPV", QStringLiteral("100000"));
+        type(window, "oedNumPmts", QStringLiteral("360"));
+        type(window, "oedRate", rate);
+        type(window, "oedPmt", QStringLiteral("0"));
+    }
+
+    static QColor markerColour(TCalcWindow& window, const char* field)
+    {
+        auto* marker = window.findChild<QLabel*>(QString::fromLatin1(field) + "Marker");
+        return marker->palette().color(QPalette::WindowText);
+    }
+
+    static void click(TCalcWindow& window, const char* name)
+    {
+        auto* choice = window.findChild<QRadioButton*>(QString::fromLatin1(name));
+        QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(4, choice->height() / 2));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ToolWindowRegistry::add(ToolKind::Loan, [](QWidget* owner) { return new TcalcLoan(owner); });
+    }
+
+    void init()
+    {
+        calvora::LastLoanCalculation = {};
+        m_settings = std::make_unique<TempSettings>();
+        m_prompts = std::make_unique<RecordingPrompts>();
+        m_output = std::make_unique<RecordingOutput>();
+        m_skins = std::make_unique<TSkinEngine>();
+        App() = AppContext{&m_settings->store(), nullptr, m_skins.get()};
+        m_main = std::make_unique<TfrmCalvoraMain>(m_settings->store(), *m_skins, QSize(1024, 768));
+        m_main->show();
+    }
+
+    void cleanup()
+    {
+        m_main.reset();
+        App() = AppContext{};
+        m_skins.reset();
+        m_output.reset();
+        m_prompts.reset();
+        m_settings.reset();
+    }
+
+    void theUsersPath()
+    {
+        TCalcWindow* window = openLoan();
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Loan Calculator 1"));
+        typeLoan(*window);
+        // Alt+C is the Calc button's key.
+        QTest::keyClick(window, Qt::Key_C, Qt::AltModifier);
+        QVERIFY(m_prompts->failed.isEmpty());
+        QCOMPARE(value(*window, "oedPmt"), kPayment6);
+        QCOMPARE(window->shownMarker(), 4);
+        QCOMPARE(markerColour(*window, "oedPmt"), QColor(Qt::darkGreen));
+        // 360 payments of 599.55 less the loan, give or take the last payment's cents.
+        const double interest = value(*window, "oedInterest");
+        QVERIFY2(interest > 115830 && interest < 115845, qPrintable(QString::number(interest)));
+
+        type(*window, "oedRate", QStringLiteral("7"));
+        QVERIFY(!window->resultsFresh());
+        QCOMPARE(markerColour(*window, "oedPmt"), QColor(Qt::red));
+        QCOMPARE(window->shownMarker(), 4);
+        press(*window, "btnCalc");
+        QCOMPARE(value(*window, "oedPmt"), kPayment7);
+        QCOMPARE(markerColour(*window, "oedPmt"), QColor(Qt::darkGreen));
+
+        press(*window, "btnCopy");
+        QCOMPARE(m_output->copied.size(), 1);
+        // Label left in 24 characters, a blank, the value right-aligned in 16.
+        const QString expectedStart = QStringLiteral(
+            "Loan Calculator 1\r\n\r\n"
+            "Amount of Loan?:              $100,000.00\r\n"
+            "Total Periods? (#):                   360\r\n"
+            "Annual Rate?:                        7.00%\r\n"
+            "Periodic Payment?:                $665.30\r\n"
+            "Payment Period?:                  Monthly\r\n"
+            "Compounding Period?:              Monthly\r\n"
+            "Payment Method?:                  Arrears\r\n"
+            "Amortizing Method?:                Normal\r\n"
+            "Interest For Term:            ");
+        QVERIFY2(m_output->copied.first().startsWith(expectedStart),
+                 qPrintable(m_output->copied.first()));
+
+        const QString pdfTool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (!pdfTool.isEmpty()) {
+            QTemporaryDir dir;
+            m_output->pdfFile = dir.filePath(QStringLiteral("loan.pdf"));
+            QTest::keyClick(window, Qt::Key_P, Qt::AltModifier);
+            QVERIFY(m_output->pdfWritten);
+            QProcess tool;
+            tool.start(pdfTool, {QStringLiteral("-layout"), m_output->pdfFile, QStringLiteral("-")});
+            QVERIFY(tool.waitForFinished(20000));
+            const QString text = QString::fromUtf8(tool.readAllStandardOutput());
+            QVERIFY2(text.contains(QStringLiteral("Loan Calculator 1")), qPrintable(text));
+            QVERIFY(text.contains(QStringLiteral("Amount of Loan?:")));
+            QVERIFY(text.contains(QStringLiteral("$100,000.00")));
+            // The printed rate has four decimals.
+            QVERIFY(text.contains(QStringLiteral("7.0000%")));
+            QVERIFY(text.contains(QStringLiteral("$665.30")));
+        }
+        QCOMPARE(m_output->jobTitle, QStringLiteral("Loan Calculator 1"));
+
+        // Edited but not calculated: closing keeps the values of the last Calc, Print or Copy.
+        type(*window, "oedPV", QStringLiteral("5"));
+        window->close();
+        QTRY_VERIFY(m_main->windowTable().openCount() == 0);
+        window = openLoan();
+        QCOMPARE(value(*window, "oedPV"), 100000.0);
+        QCOMPARE(value(*window, "oedNumPmts"), 360.0);
+        QCOMPARE(value(*window, "oedRate"), 7.0);
+        QCOMPARE(value(*window, "oedPmt"), kPayment7);
+
+        // Defaults / Local with a default rate: the next window opens with that rate.
+        auto* tabs = window->findChild<QTabWidget*>();
+        tabs->setCurrentIndex(TCalcWindow::OptionsPage);
+        click(*window, "rbDefaults");
+        click(*window, "rbLocal");
+        type(*window, "oedDefaultRate", QStringLiteral("8.5"));
+        tabs->setCurrentIndex(TCalcWindow::CalculatorPage);
+        window->close();
+        QTRY_VERIFY(m_main->windowTable().openCount() == 0);
+        window = openLoan();
+        QCOMPARE(value(*window, "oedRate"), 8.5);
+        QCOMPARE(window->findChild<QRadioButton*>("rbDefaults")->isChecked(), true);
+
+        // Two zeros: the message, and the typed values stay.
+        QTest::keyClick(window, Qt::Key_E, Qt::AltModifier);
+        type(*window, "oedPV", QStringLiteral("2500"));
+        press(*window, "btnCalc");
+        QCOMPARE(m_prompts->failed,
+                 QStringList{QStringLiteral("Too many unknowns. Enter only one zero value.")});
+        QCOMPARE(value(*window, "oedPV"), 2500.0);
+        QCOMPARE(value(*window, "oedRate"), 8.5);
+    }
+
+    void aCountAbove32767IsRefusedBeforeTheBuffer()
+    {
+        TCalcWindow* window = openLoan();
+        typeLoan(*window);
+        press(*window, "btnCalc");
+        type(*window, "oedNumPmts", QStringLiteral("40000"));
+        press(*window, "btnCalc");
+        QCOMPARE(m_prompts->failed, QStringList{QStringLiteral("Value is not within required range")});
+        // The buffer still holds the last Calc: Undo shows it.
+        press(*window, "btnUndo");
+        QCOMPARE(value(*window, "oedNumPmts"), 360.0);
+        QCOMPARE(value(*window, "oedPmt"), kPayment6);
+    }
+
+    void undoRestoresEveryFieldOfTheLastCalc()
+    {
+        TCalcWindow* window = openLoan();
+        typeLoan(*window);
+        press(*window, "btnCalc");
+        type(*window, "oedPV", QStringLiteral("1"));
+        type(*window, "oedPmt", QStringLiteral("2"));
+        window->choice(QStringLiteral("cbxPYR"))->setCurrentIndex(0);
+        QTest::keyClick(window, Qt::Key_U, Qt::AltModifier);
+        QCOMPARE(value(*window, "oedPV"), 100000.0);
+        QCOMPARE(value(*window, "oedPmt"), kPayment6);
+        QCOMPARE(window->choice(QStringLiteral("cbxPYR"))->currentText(), QStringLiteral("Monthly"));
+    }
+
+    void aSecondCopyStartsFromTheFirstCopysCalculation()
+    {
+        TCalcWindow* first = openLoan();
+        typeLoan(*first);
+        press(*first, "btnCalc");
+        TCalcWindow* second = openLoan();
+        QCOMPARE(second->windowTitle(), QStringLiteral("Loan Calculator 2"));
+        QCOMPARE(second->positionKey(), QStringLiteral("LoanCalc2"));
+        QCOMPARE(value(*second, "oedPmt"), kPayment6);
+        QCOMPARE(m_main->windowsMenu()->actions().size(), 2);
+        QVERIFY(m_main->openWindow(ToolKind::Loan) == nullptr);
+
+        // Once the first copy is gone a new copy starts from what was stored, not from it.
+        second->close();
+        type(*first, "oedPV", QStringLiteral("50000"));
+        press(*first, "btnCopy");
+        first->close();
+        QTRY_VERIFY(m_main->windowTable().openCount() == 0);
+        QVERIFY(calvora::LastLoanCalculation.Get() == nullptr);
+        TCalcWindow* third = openLoan();
+        QCOMPARE(value(*third, "oedPV"), 50000.0);
+    }
+
+    void optionsPageEnablingRules_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<bool>("defaultsAre");
+        QTest::addColumn<bool>("local");
+        QTest::newRow("last entered") << QStringList{"rbLastEntered"} << false << false;
+        QTest::newRow("defaults, global") << QStringList{"rbDefaults", "rbGlobal"} << true << false;
+        QTest::newRow("defaults, local") << QStringList{"rbDefaults", "rbLocal"} << true << true;
+        QTest::newRow("defaults, publisher's")
+            << QStringList{"rbDefaults", "rbPublishers"} << true << false;
+    }
+
+    void optionsPageEnablingRules()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(bool, defaultsAre);
+        QFETCH(bool, local);
+        TCalcWindow* window = openLoan();
+        window->findChild<QTabWidget*>()->setCurrentIndex(TCalcWindow::OptionsPage);
+        // Nothing stored: "Last entered calculation" and "Publisher's".
+        QVERIFY(window->findChild<QRadioButton*>("rbLastEntered")->isChecked());
+        QVERIFY(window->findChild<QRadioButton*>("rbPublishers")->isChecked());
+        for (const QString& name : clicks)
+            click(*window, qPrintable(name));
+        auto groups = window->findChildren<QGroupBox*>();
+        QCOMPARE(groups.size(), 3);
+        QCOMPARE(groups[1]->title(), QStringLiteral(" Defaults are: "));
+        QCOMPARE(groups[1]->isEnabled(), defaultsAre);
+        QCOMPARE(groups[2]->title(), QStringLiteral(" Local Defaults "));
+        QCOMPARE(groups[2]->isEnabled(), local);
+    }
+
+    void globalDefaultsOpenWithTheGlobalRate()
+    {
+        auto& store = m_settings->store();
+        store.WriteBool("LoanCalc", "DefaultLastenteredcalculation", false);
+        store.WriteBool("LoanCalc", "DefaultDefaults", true);
+        store.WriteBool("LoanCalc", "DefaultGlobal", true);
+        store.WriteBool("LoanCalc", "DefaultPublishers", false);
+        store.WriteFloat("CommonProperties", "RateText", 5.25);
+        store.WriteInteger("CommonProperties", "PYRText", 10);
+        auto& reopened = m_settings->reopen();
+        App().settings = &reopened;
+        m_main = std::make_unique<TfrmCalvoraMain>(reopened, *m_skins, QSize(1024, 768));
+        TCalcWindow* window = openLoan();
+        QCOMPARE(value(*window, "oedRate"), 5.25);
+        QCOMPARE(window->choice(QStringLiteral("cbxPYR"))->currentIndex(), 10);
+    }
+
+    void windowFacts()
+    {
+        TCalcWindow* window = openLoan();
+        QCOMPARE(m_settings->store().ReadInteger("LoanCalc", "RunTimes", 0), 1);
+        QCOMPARE(window->positionKey(), QStringLiteral("LoanCalc1"));
+        // The status bar: a blank, the loan-date caption, a blank, the assumed date.
+        QVERIFY2(window->statusText().startsWith(QStringLiteral(" The assumed loan date is: ")),
+                 qPrintable(window->statusText()));
+        QCOMPARE(m_main->windowsMenu()->actions().size(), 1);
+        QCOMPARE(m_main->windowsMenu()->actions().first()->text(),
+                 QStringLiteral("Loan Calculator 1"));
+        auto* calc = window->findChild<QPushButton*>("btnCalc");
+        QCOMPARE(calc->toolTip(), QStringLiteral("Calculate [Alt][C]"));
+        QCOMPARE(window->choice(QStringLiteral("cbxCmpPYR"))->count(), 13);
+        QCOMPARE(window->choice(QStringLiteral("cbxCmpPYR"))->maxVisibleItems(), 13);
+
+        window->resize(600, 700);
+        window->resetToDefaultSize();
+        const QSize size = window->defaultSize();
+        QCOMPARE(window->size(), size);
+        window->close();
+        QTRY_VERIFY(m_main->windowTable().openCount() == 0);
+        QCOMPARE(m_settings->store().ReadInteger("LoanCalc1", "width", 0), size.width());
+        QCOMPARE(m_settings->store().ReadInteger("LoanCalc1", "Height", 0), size.height());
+        QVERIFY(m_main->windowsMenu()->actions().isEmpty());
+    }
+};
+
+QTEST_MAIN(LoanCalcTest)
+#include "loan_calc_test.moc"
