@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -490,12 +489,16 @@ void TfrmCalvoraMain::dragEnterEvent(QDragEnterEvent* event)
 
 void TfrmCalvoraMain::dropEvent(QDropEvent* event)
 {
-    qDebug() << "drop" << event->mimeData()->urls();
+    event->acceptProposedAction();
+    dropMimeData(*event->mimeData());
+}
+
+void TfrmCalvoraMain::dropMimeData(const QMimeData& data)
+{
     QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
+    for (const QUrl& url : data.urls())
         if (url.isLocalFile())
             paths << url.toLocalFile();
-    event->acceptProposedAction();
     dropFiles(paths);
 }
 

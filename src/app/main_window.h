@@ -13,6 +13,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QToolButton;
 class TSkinEngine;
 
@@ -65,6 +66,8 @@ public:
     void openDataFile(const QString& path);
     // Opens the first of the dropped files (as a drop on the window does).
     void dropFiles(const QStringList& paths);
+    // A drop's data: its local files, of which the first is opened.
+    void dropMimeData(const QMimeData& data);
 
     QString pendingDataFile() const { return m_pendingDataFile; }
     void setPendingDataFile(const QString& path) { m_pendingDataFile = path; }

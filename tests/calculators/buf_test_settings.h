@@ -3,7 +3,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <initializer_list>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "persistence/app_info_xml.h"
 
@@ -58,6 +61,20 @@ inline std::string ReportRow(const std::string& label, const std::string& value,
 {
     return std::string(labelColumn, ' ') + label +
            std::string(valueEnd - labelColumn - label.size() - value.size(), ' ') + value + "\n";
+}
+
+/// A stored key and the number it must hold.
+struct TStoredKey {
+    const char* Name;
+    Extended Value;
+};
+
+/// Checks every key of a section as the settings file holds it.
+inline void ExpectStoredKeys(const TAppInfoXML& settings, std::string_view section,
+                             std::initializer_list<TStoredKey> keys)
+{
+    for (const TStoredKey& key : keys)
+        EXPECT_EQ(settings.ReadFloat(section, key.Name, -1), key.Value) << section << "/" << key.Name;
 }
 
 } // namespace calvora::testing
