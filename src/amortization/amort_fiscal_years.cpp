@@ -1,33 +1,32 @@
 #include "amortization/amort_fiscal_years.h"
 
-#include <cstdio>
-
 #include "finance/date_math.h"
+
+#include <cstdio>
 
 namespace calvora {
 
 namespace {
 
-void YearMonth(TDateTime date, int& year, int& month)
-{
+void YearMonth(TDateTime date, int& year, int& month) {
     int day = 0;
     DecodeDate(date, year, month, day);
 }
 
 } // namespace
 
-int FiscalYearStartMonth(int fiscalYearEnd) { return fiscalYearEnd % 12 + 1; }
+int FiscalYearStartMonth(int fiscalYearEnd) {
+    return fiscalYearEnd % 12 + 1;
+}
 
-int FiscalYearOf(TDateTime date, int fiscalYearEnd)
-{
+int FiscalYearOf(TDateTime date, int fiscalYearEnd) {
     int year = 0;
     int month = 0;
     YearMonth(date, year, month);
     return month > fiscalYearEnd ? year + 1 : year;
 }
 
-int FiscalYearStartOf(TDateTime date, int fiscalYearEnd)
-{
+int FiscalYearStartOf(TDateTime date, int fiscalYearEnd) {
     int year = 0;
     int month = 0;
     YearMonth(date, year, month);
@@ -35,8 +34,7 @@ int FiscalYearStartOf(TDateTime date, int fiscalYearEnd)
 }
 
 std::vector<std::string> FiscalYearLabels(TDateTime firstDate, TDateTime lastDate,
-                                          int fiscalYearEnd)
-{
+                                          int fiscalYearEnd) {
     std::vector<std::string> labels;
     const int last = FiscalYearOf(lastDate, fiscalYearEnd);
     for (int year = FiscalYearOf(firstDate, fiscalYearEnd); year <= last; ++year) {
@@ -47,8 +45,7 @@ std::vector<std::string> FiscalYearLabels(TDateTime firstDate, TDateTime lastDat
     return labels;
 }
 
-void LabelScheduleRows(TTransactionsList& rows)
-{
+void LabelScheduleRows(TTransactionsList& rows) {
     if (rows.Empty())
         return;
     rows[0].Label = "Init/1";

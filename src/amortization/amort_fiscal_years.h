@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "finance/financial_types.h"
 #include "schedule/transactions.h"
+
+#include <string>
+#include <vector>
 
 namespace calvora {
 

@@ -1,25 +1,28 @@
 #include "amortization/amort_simple_buffer.h"
 
-#include <cmath>
-
 #include "calculators/loan_equation_base.h"
 #include "finance/finance_errors.h"
 #include "finance/financial_lists.h"
 #include "schedule/schedule_factory.h"
+
+#include <cmath>
 
 namespace calvora {
 
 namespace {
 
 // The tool's own date arithmetic works on whole days.
-TDateTime DatePart(TDateTime date) { return DayNumber(date); }
+TDateTime DatePart(TDateTime date) {
+    return DayNumber(date);
+}
 
 } // namespace
 
-TbufSimpleAmort::TbufSimpleAmort() { InitTransfer(); }
+TbufSimpleAmort::TbufSimpleAmort() {
+    InitTransfer();
+}
 
-void TbufSimpleAmort::InitTransfer()
-{
+void TbufSimpleAmort::InitTransfer() {
     m_transfer = {};
     auto& labels = m_transfer.Labels;
     labels[0] = "&Amount of Loan?:";
@@ -47,8 +50,7 @@ void TbufSimpleAmort::InitTransfer()
     m_transfer.PaymentPeriod = {PaymentFrequencyIndex(fqMonthly), "", PaymentFrequencyList()};
     m_transfer.PaymentPeriod.Text =
         ListText(PaymentFrequencyList(), m_transfer.PaymentPeriod.Index);
-    m_transfer.Compounding = {CompoundingFrequencyIndex(fqMonthly), "",
-                              CompoundingFrequencyList()};
+    m_transfer.Compounding = {CompoundingFrequencyIndex(fqMonthly), "", CompoundingFrequencyList()};
     m_transfer.Compounding.Text =
         ListText(CompoundingFrequencyList(), m_transfer.Compounding.Index);
 
@@ -57,8 +59,7 @@ void TbufSimpleAmort::InitTransfer()
     m_carried = {};
 }
 
-void TbufSimpleAmort::SetTransfer(const TcalcAmortSimpleTransferRec& values)
-{
+void TbufSimpleAmort::SetTransfer(const TcalcAmortSimpleTransferRec& values) {
     m_transfer.Amount = values.Amount;
     m_transfer.Periods = values.Periods;
     m_transfer.AnnualRate = values.AnnualRate;
@@ -71,8 +72,7 @@ void TbufSimpleAmort::SetTransfer(const TcalcAmortSimpleTransferRec& values)
     m_transfer.Compounding.Text = values.Compounding.Text;
 }
 
-void TbufSimpleAmort::GetTransfer(TcalcAmortSimpleTransferRec& values) const
-{
+void TbufSimpleAmort::GetTransfer(TcalcAmortSimpleTransferRec& values) const {
     values.Amount = m_transfer.Amount;
     values.Periods = m_transfer.Periods;
     values.AnnualRate = m_transfer.AnnualRate;
@@ -85,8 +85,7 @@ void TbufSimpleAmort::GetTransfer(TcalcAmortSimpleTransferRec& values) const
     values.Compounding.Text = m_transfer.Compounding.Text;
 }
 
-void TbufSimpleAmort::Calculate()
-{
+void TbufSimpleAmort::Calculate() {
     auto schedule = CreateCashSchedule(m_amortMethod);
     const int paymentFrequency = m_transfer.PaymentPeriod.Index + 1;
     const int compounding = m_transfer.Compounding.Index;
@@ -169,34 +168,29 @@ void TbufSimpleAmort::Calculate()
     SelectAll();
 }
 
-const TTransactionClass* TbufSimpleAmort::RowAt(int n) const
-{
+const TTransactionClass* TbufSimpleAmort::RowAt(int n) const {
     if (n < 1 || n > RowCount())
         return nullptr;
     return &m_rows[static_cast<std::size_t>(n - 1)];
 }
 
-const TTransactionClass& TbufSimpleAmort::Row(int i) const
-{
+const TTransactionClass& TbufSimpleAmort::Row(int i) const {
     if (i < 0 || i >= RowCount())
         RaiseCashScheduleError(1032);
     return m_rows[static_cast<std::size_t>(i)];
 }
 
-void TbufSimpleAmort::ClearRows()
-{
+void TbufSimpleAmort::ClearRows() {
     m_rows.Clear();
     m_rowFiscalYears.clear();
 }
 
-void TbufSimpleAmort::SelectAll()
-{
+void TbufSimpleAmort::SelectAll() {
     m_selection.FirstPeriod = 0;
     m_selection.LastPeriod = RowCount() - 1;
 }
 
-bool TbufSimpleAmort::AnnualTotals(int month, int year)
-{
+bool TbufSimpleAmort::AnnualTotals(int month, int year) {
     const int start = DayNumber(EncodeDate(year, month, 1));
     const int end = DayNumber(EncodeDate(year + 1, month, 1));
     TAmortTotals totals;
@@ -228,23 +222,20 @@ bool TbufSimpleAmort::AnnualTotals(int month, int year)
     return true;
 }
 
-std::vector<std::string> TbufSimpleAmort::FiscalYearLabels() const
-{
+std::vector<std::string> TbufSimpleAmort::FiscalYearLabels() const {
     if (m_rows.Empty())
         return {};
     return calvora::FiscalYearLabels(m_transfer.OriginationDate, m_rows.Last().Date,
                                      m_fiscalYearEnd);
 }
 
-int TbufSimpleAmort::FiscalYearStartOfTab(int tab) const
-{
+int TbufSimpleAmort::FiscalYearStartOfTab(int tab) const {
     // Tabs are consecutive fiscal years, so the year follows from the position
     // and needs no two-digit century guess.
     return FiscalYearStartOf(m_transfer.OriginationDate, m_fiscalYearEnd) + tab - 1;
 }
 
-int TbufSimpleAmort::EarlyYearsCount() const
-{
+int TbufSimpleAmort::EarlyYearsCount() const {
     int year = 0;
     int month = 0;
     int day = 0;
@@ -252,15 +243,13 @@ int TbufSimpleAmort::EarlyYearsCount() const
     return year < 1980 ? 1980 - year : 0;
 }
 
-void TbufSimpleAmort::AssignFiscalYears()
-{
+void TbufSimpleAmort::AssignFiscalYears() {
     m_rowFiscalYears.clear();
     for (const auto& row : m_rows)
         m_rowFiscalYears.push_back(FiscalYearStartOf(row.Date, m_fiscalYearEnd));
 }
 
-int TbufSimpleAmort::RowFiscalYear(int i) const
-{
+int TbufSimpleAmort::RowFiscalYear(int i) const {
     if (i < 0 || i >= static_cast<int>(m_rowFiscalYears.size()))
         return 0;
     return m_rowFiscalYears[static_cast<std::size_t>(i)];

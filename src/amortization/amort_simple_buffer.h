@@ -1,14 +1,14 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "amortization/amort_fiscal_years.h"
 #include "amortization/amort_simple_records.h"
 #include "amortization/cash_buffer.h"
 #include "schedule/cash_schedule.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace calvora {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "calculators/choice_field.h"
+#include "finance/financial_types.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-
-#include "calculators/choice_field.h"
-#include "finance/financial_types.h"
 
 namespace calvora {
 

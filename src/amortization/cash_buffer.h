@@ -1,10 +1,10 @@
 #pragma once
 
-#include <memory>
-
 #include "finance/date_math.h"
 #include "schedule/cash_inputs.h"
 #include "schedule/transactions.h"
+
+#include <memory>
 
 namespace calvora {
 

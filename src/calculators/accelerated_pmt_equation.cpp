@@ -1,13 +1,12 @@
 #include "calculators/accelerated_pmt_equation.h"
 
-#include <cmath>
-
 #include "finance/finance_errors.h"
+
+#include <cmath>
 
 namespace calvora {
 
-void TequAcceleratedPmt::Validate() const
-{
+void TequAcceleratedPmt::Validate() const {
     ZeroInputs zeros;
     zeros.Check(std::fabs(Amount) < 0.01L, 1);
     zeros.Check(Periods == 0, 2);
@@ -24,11 +23,9 @@ void TequAcceleratedPmt::Validate() const
 
 void TequAcceleratedPmt::Calculate(Extended amount, std::int32_t periods, double annualRate,
                                    std::int32_t extraStart, Extended extraAmount,
-                                   std::uint8_t paymentFrequency,
-                                   std::uint8_t compoundingFrequency, std::uint8_t paymentTiming,
-                                   std::uint8_t amortMethod, TDateTime loanDate,
-                                   std::int32_t daysPerYear)
-{
+                                   std::uint8_t paymentFrequency, std::uint8_t compoundingFrequency,
+                                   std::uint8_t paymentTiming, std::uint8_t amortMethod,
+                                   TDateTime loanDate, std::int32_t daysPerYear) {
     StoreCodes(paymentFrequency, compoundingFrequency, paymentTiming, amortMethod, loanDate,
                daysPerYear);
     Amount = amount;

@@ -1,14 +1,13 @@
 #include "calculators/balloon_pmt_equation.h"
 
+#include "finance/finance_errors.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "finance/finance_errors.h"
-
 namespace calvora {
 
-std::uint8_t TequBalloonPmt::Validate() const
-{
+std::uint8_t TequBalloonPmt::Validate() const {
     ZeroInputs zeros;
     zeros.Check(std::fabs(Amount) < 0.01L, 1);
     zeros.Check(HasBalloon && BalloonPeriod == 0, 9);
@@ -24,8 +23,7 @@ std::uint8_t TequBalloonPmt::Validate() const
     return solvedFor;
 }
 
-void TequBalloonPmt::BuildEvents()
-{
+void TequBalloonPmt::BuildEvents() {
     const TDateTime firstPayment = FirstPaymentDate();
     const TCashInputClass loan = LoanEvent(Amount, SolvedFor == 1);
     m_events.Clear();
@@ -40,8 +38,7 @@ void TequBalloonPmt::BuildEvents()
                                StepPeriods(firstPayment, BalloonPeriod - 1)));
 }
 
-void TequBalloonPmt::FindBalloonPeriod(const TCash_Schedule_Base& schedule)
-{
+void TequBalloonPmt::FindBalloonPeriod(const TCash_Schedule_Base& schedule) {
     const std::int32_t periods = schedule.NumberOfPeriods();
     std::int32_t n = std::max(periods - 1, 0);
     while (n != 0 && schedule.BalanceAt(n) <= Balloon)
@@ -56,8 +53,7 @@ void TequBalloonPmt::Calculate(Extended amount, double annualRate, Extended paym
                                std::int32_t balloonPeriod, Extended balloon,
                                std::uint8_t paymentFrequency, std::uint8_t compoundingFrequency,
                                std::uint8_t paymentTiming, TDateTime loanDate,
-                               std::int32_t daysPerYear)
-{
+                               std::int32_t daysPerYear) {
     StoreCodes(paymentFrequency, compoundingFrequency, paymentTiming, amNormal, loanDate,
                daysPerYear);
     Amount = amount;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "calculators/loan_equation_base.h"
+
+#include <cstdint>
 
 namespace calvora {
 
@@ -29,8 +29,8 @@ public:
     /// Raises 1045 (more than one unknown), 1046 (neither a balloon amount nor a
     /// balloon period, a negative balloon period, or a balloon on the first
     /// payment, which leaves no regular payments) and the schedule's errors.
-    void Calculate(Extended amount, double annualRate, Extended payment,
-                   std::int32_t balloonPeriod, Extended balloon, std::uint8_t paymentFrequency,
+    void Calculate(Extended amount, double annualRate, Extended payment, std::int32_t balloonPeriod,
+                   Extended balloon, std::uint8_t paymentFrequency,
                    std::uint8_t compoundingFrequency, std::uint8_t paymentTiming,
                    TDateTime loanDate, std::int32_t daysPerYear);
 

@@ -1,23 +1,21 @@
 #include "calculators/loan_equation.h"
 
-#include <cmath>
-
 #include "finance/finance_equations.h"
 #include "finance/finance_errors.h"
+
+#include <cmath>
 
 namespace calvora {
 
 void TequLoan::StoreLoan(Extended amount, std::int32_t periods, double annualRate,
-                         Extended payment)
-{
+                         Extended payment) {
     Amount = amount;
     Periods = periods;
     AnnualRate = annualRate;
     Payment = payment;
 }
 
-std::uint8_t TequLoan::FindUnknown(std::uint8_t whenNoneZero) const
-{
+std::uint8_t TequLoan::FindUnknown(std::uint8_t whenNoneZero) const {
     ZeroInputs zeros;
     zeros.Check(std::fabs(Amount) < 0.01L, 1);
     zeros.Check(Periods == 0, 2);
@@ -32,8 +30,7 @@ std::uint8_t TequLoan::FindUnknown(std::uint8_t whenNoneZero) const
     return solvedFor;
 }
 
-void TequLoan::SolveLoan(double rateScale)
-{
+void TequLoan::SolveLoan(double rateScale) {
     auto schedule = RunTwoEventLoan(Amount, Periods, Payment, SolvedFor, AnnualRate);
     switch (SolvedFor) {
     case 1:
@@ -55,11 +52,10 @@ void TequLoan::SolveLoan(double rateScale)
     m_events.Clear();
 }
 
-void TequLoan::Calculate(Extended amount, std::int32_t periods, double annualRate,
-                         Extended payment, std::uint8_t paymentFrequency,
-                         std::uint8_t compoundingFrequency, std::uint8_t paymentTiming,
-                         std::uint8_t amortMethod, TDateTime loanDate, std::int32_t daysPerYear)
-{
+void TequLoan::Calculate(Extended amount, std::int32_t periods, double annualRate, Extended payment,
+                         std::uint8_t paymentFrequency, std::uint8_t compoundingFrequency,
+                         std::uint8_t paymentTiming, std::uint8_t amortMethod, TDateTime loanDate,
+                         std::int32_t daysPerYear) {
     StoreCodes(paymentFrequency, compoundingFrequency, paymentTiming, amortMethod, loanDate,
                daysPerYear);
     StoreLoan(amount, periods, annualRate, payment);
@@ -68,12 +64,11 @@ void TequLoan::Calculate(Extended amount, std::int32_t periods, double annualRat
 }
 
 void TequLoanLessDownPayment::Calculate(Extended price, Extended downPayment, Extended amount,
-                                        std::int32_t periods, double annualRate,
-                                        Extended payment, std::uint8_t paymentFrequency,
+                                        std::int32_t periods, double annualRate, Extended payment,
+                                        std::uint8_t paymentFrequency,
                                         std::uint8_t compoundingFrequency,
                                         std::uint8_t paymentTiming, std::uint8_t amortMethod,
-                                        TDateTime loanDate, std::int32_t daysPerYear)
-{
+                                        TDateTime loanDate, std::int32_t daysPerYear) {
     StoreCodes(paymentFrequency, compoundingFrequency, paymentTiming, amortMethod, loanDate,
                daysPerYear);
     StoreLoan(amount, periods, annualRate, payment);
@@ -106,8 +101,7 @@ void TequLoanLessPctDown::Calculate(double price, double downFraction, Extended 
                                     std::uint8_t paymentFrequency,
                                     std::uint8_t compoundingFrequency, std::uint8_t paymentTiming,
                                     std::uint8_t amortMethod, TDateTime loanDate,
-                                    std::int32_t daysPerYear)
-{
+                                    std::int32_t daysPerYear) {
     StoreCodes(paymentFrequency, compoundingFrequency, paymentTiming, amortMethod, loanDate,
                daysPerYear);
     StoreLoan(amount, periods, annualRate, payment);

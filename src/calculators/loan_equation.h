@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "calculators/loan_equation_base.h"
+
+#include <cstdint>
 
 namespace calvora {
 

@@ -1,24 +1,22 @@
 #include "calculators/loan_equation_base.h"
 
+#include "finance/finance_errors.h"
+#include "schedule/schedule_factory.h"
+
 #include <chrono>
 #include <cmath>
 #include <ctime>
 
-#include "finance/finance_errors.h"
-#include "schedule/schedule_factory.h"
-
 namespace calvora {
 
-TDateTime TodayDate()
-{
+TDateTime TodayDate() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-TDateTime StepPaymentDates(TcalcDateMathEx& dates, int frequency, TDateTime date, int periods)
-{
+TDateTime StepPaymentDates(TcalcDateMathEx& dates, int frequency, TDateTime date, int periods) {
     // The anchor keeps a series that starts on the 30th or a month end on its day.
     dates.SetAnchorDate(date);
     for (int i = 0; i < periods; ++i)
@@ -26,8 +24,7 @@ TDateTime StepPaymentDates(TcalcDateMathEx& dates, int frequency, TDateTime date
     return date;
 }
 
-std::uint8_t SeriesTypeOfMethod(int amortMethod)
-{
+std::uint8_t SeriesTypeOfMethod(int amortMethod) {
     switch (amortMethod) {
     case amFixedPrincipal:
         return stFixedPrincipal;
@@ -38,8 +35,7 @@ std::uint8_t SeriesTypeOfMethod(int amortMethod)
     }
 }
 
-void CheckMethodRules(int solvedFor, int amortMethod, Extended rate)
-{
+void CheckMethodRules(int solvedFor, int amortMethod, Extended rate) {
     if (solvedFor == 3 && (amortMethod == amFixedPrincipal || amortMethod == amInterestOnly))
         RaiseCashScheduleError(1048);
     if (amortMethod == amNoInterest && std::fabs(rate) > 0.0001L)
@@ -48,27 +44,24 @@ void CheckMethodRules(int solvedFor, int amortMethod, Extended rate)
         RaiseCashScheduleError(1048);
 }
 
-void ZeroInputs::Check(bool isZero, std::uint8_t code)
-{
+void ZeroInputs::Check(bool isZero, std::uint8_t code) {
     if (!isZero)
         return;
     ++m_count;
     m_last = code;
 }
 
-void ZeroInputs::RequireAtMostOne() const
-{
+void ZeroInputs::RequireAtMostOne() const {
     if (m_count > 1)
         RaiseCashScheduleError(1045);
 }
 
-TequLoanEquation::TequLoanEquation() : LoanDate(TodayDate()) {}
+TequLoanEquation::TequLoanEquation()
+    : LoanDate(TodayDate()) {}
 
-void TequLoanEquation::StoreCodes(std::uint8_t paymentFrequency,
-                                  std::uint8_t compoundingFrequency, std::uint8_t paymentTiming,
-                                  std::uint8_t amortMethod, TDateTime loanDate,
-                                  std::int32_t daysPerYear)
-{
+void TequLoanEquation::StoreCodes(std::uint8_t paymentFrequency, std::uint8_t compoundingFrequency,
+                                  std::uint8_t paymentTiming, std::uint8_t amortMethod,
+                                  TDateTime loanDate, std::int32_t daysPerYear) {
     PaymentFrequency = paymentFrequency;
     CompoundingFrequency = compoundingFrequency;
     PaymentTiming = paymentTiming;
@@ -77,18 +70,15 @@ void TequLoanEquation::StoreCodes(std::uint8_t paymentFrequency,
     DaysPerYear = daysPerYear;
 }
 
-TDateTime TequLoanEquation::FirstPaymentDate()
-{
+TDateTime TequLoanEquation::FirstPaymentDate() {
     return PaymentTiming == 1 ? LoanDate : StepPeriods(LoanDate, 1);
 }
 
-TDateTime TequLoanEquation::StepPeriods(TDateTime date, int periods)
-{
+TDateTime TequLoanEquation::StepPeriods(TDateTime date, int periods) {
     return StepPaymentDates(m_dates, PaymentFrequency, date, periods);
 }
 
-TCashInputClass TequLoanEquation::LoanEvent(Extended amount, bool amountUnknown) const
-{
+TCashInputClass TequLoanEquation::LoanEvent(Extended amount, bool amountUnknown) const {
     TCashInputClass loan;
     loan.Kind = ekLoan;
     loan.Count = 1;
@@ -103,8 +93,7 @@ TCashInputClass TequLoanEquation::LoanEvent(Extended amount, bool amountUnknown)
 
 TCashInputClass TequLoanEquation::PaymentSeries(const TCashInputClass& loan, std::int32_t count,
                                                 Extended amount, bool amountUnknown,
-                                                TDateTime date)
-{
+                                                TDateTime date) {
     // An event holds a 16-bit count, and -1 is the engine's mark of an unknown count.
     if (count < -1 || count > INT16_MAX)
         RaiseCashScheduleError(1046);
@@ -118,28 +107,23 @@ TCashInputClass TequLoanEquation::PaymentSeries(const TCashInputClass& loan, std
     return payment;
 }
 
-std::unique_ptr<TCash_Schedule_Base> TequLoanEquation::NewSchedule(
-    int amortMethod, std::uint8_t lastPaymentMode) const
-{
+std::unique_ptr<TCash_Schedule_Base>
+TequLoanEquation::NewSchedule(int amortMethod, std::uint8_t lastPaymentMode) const {
     auto schedule = CreateCashSchedule(amortMethod);
     schedule->LastPaymentMode = lastPaymentMode;
     return schedule;
 }
 
 void TequLoanEquation::RunSchedule(TCash_Schedule_Base& schedule, bool rateUnknown,
-                                   Extended annualRate)
-{
+                                   Extended annualRate) {
     schedule.SetInputs(&m_events, rateUnknown, CompoundingFrequency == fqExact, DaysPerYear,
                        CompoundingFrequency, annualRate);
     schedule.Calculate();
 }
 
-std::unique_ptr<TCash_Schedule_Base> TequLoanEquation::RunTwoEventLoan(Extended amount,
-                                                                       std::int32_t periods,
-                                                                       Extended payment,
-                                                                       std::uint8_t solvedFor,
-                                                                       Extended annualRate)
-{
+std::unique_ptr<TCash_Schedule_Base>
+TequLoanEquation::RunTwoEventLoan(Extended amount, std::int32_t periods, Extended payment,
+                                  std::uint8_t solvedFor, Extended annualRate) {
     auto schedule = NewSchedule(AmortMethod, 4);
     m_events.Clear();
     const TCashInputClass loan = LoanEvent(amount, solvedFor == 1);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-
 #include "finance/date_math.h"
 #include "finance/financial_types.h"
 #include "schedule/cash_inputs.h"
 #include "schedule/cash_schedule.h"
+
+#include <cstdint>
+#include <memory>
 
 namespace calvora {
 
@@ -92,8 +92,7 @@ protected:
     /// the loan's method in last-payment mode 4. solvedFor picks the unknown
     /// (1 amount, 2 count, 3 rate, 4 payment, 0 none); annualRate is a fraction.
     std::unique_ptr<TCash_Schedule_Base> RunTwoEventLoan(Extended amount, std::int32_t periods,
-                                                         Extended payment,
-                                                         std::uint8_t solvedFor,
+                                                         Extended payment, std::uint8_t solvedFor,
                                                          Extended annualRate);
 
     TcalcDateMathEx m_dates;

@@ -1,13 +1,12 @@
 #include "calculators/remaining_balance_equation.h"
 
-#include <cmath>
-
 #include "finance/finance_errors.h"
+
+#include <cmath>
 
 namespace calvora {
 
-void TequRemainingBalance::Validate() const
-{
+void TequRemainingBalance::Validate() const {
     ZeroInputs zeros;
     zeros.Check(std::fabs(Amount) < 0.01L, 1);
     zeros.Check(Periods == 0, 2);
@@ -28,10 +27,9 @@ void TequRemainingBalance::Validate() const
 
 void TequRemainingBalance::Calculate(Extended amount, std::int32_t periods, Extended annualRate,
                                      std::int32_t balanceAfter, std::uint8_t paymentFrequency,
-                                     std::uint8_t compoundingFrequency,
-                                     std::uint8_t paymentTiming, std::uint8_t amortMethod,
-                                     TDateTime loanDate, std::int32_t daysPerYear)
-{
+                                     std::uint8_t compoundingFrequency, std::uint8_t paymentTiming,
+                                     std::uint8_t amortMethod, TDateTime loanDate,
+                                     std::int32_t daysPerYear) {
     StoreCodes(paymentFrequency, compoundingFrequency, paymentTiming, amortMethod, loanDate,
                daysPerYear);
     Amount = amount;

@@ -5,8 +5,7 @@
 namespace calvora::cli {
 
 int RunAcceleratedCommand(const std::vector<std::string>& args, std::ostream& out,
-                          std::ostream& err)
-{
+                          std::ostream& err) {
     OptionSet options("accelerated",
                       "A loan whose payment is raised by an extra amount from a given payment\n"
                       "on: the regular payment, the new term and the interest saved.",
@@ -38,8 +37,8 @@ int RunAcceleratedCommand(const std::vector<std::string>& args, std::ostream& ou
         ReportLoanSettings(report, settings);
         report.AddOutput("payment", "Periodic Payment", MoneyValue(loan.Payment), true);
         report.AddOutput("new_periods", "Periods To Pay Off", CountValue(loan.NewPeriods), true);
-        report.AddOutput("interest_saved", "Total Interest Saved",
-                         MoneyValue(loan.InterestSaved), true);
+        report.AddOutput("interest_saved", "Total Interest Saved", MoneyValue(loan.InterestSaved),
+                         true);
         report.SetSolvedFor("new_periods");
         report.Write(result, options.Flag("json"));
     });

@@ -5,8 +5,7 @@
 
 namespace calvora::cli {
 
-int RunAutoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int RunAutoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::vector<OptionSpec> specs =
         Joined(Joined({{"price", "MONEY", "price of the car"},
                        {"down-payment", "MONEY", "cash down payment"}},

@@ -4,9 +4,7 @@
 
 namespace calvora::cli {
 
-int RunBalloonCommand(const std::vector<std::string>& args, std::ostream& out,
-                      std::ostream& err)
-{
+int RunBalloonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     OptionSet options(
         "balloon",
         "Regular payments followed by a final balloon payment. Solves the one value\n"

@@ -1,18 +1,17 @@
 #include "cli/cli_command.h"
 
-#include <sstream>
-
 #include "calculators/loan_equation_base.h"
 #include "cli/cli_names.h"
 #include "finance/finance_errors.h"
+
+#include <sstream>
 
 namespace calvora::cli {
 
 namespace {
 
 // Catalogue messages carry Windows line ends; a terminal wants plain ones.
-std::string PlainLines(const std::string& message)
-{
+std::string PlainLines(const std::string& message) {
     std::string text;
     for (std::size_t i = 0; i < message.size(); ++i) {
         if (message[i] == '\r') {
@@ -28,8 +27,7 @@ std::string PlainLines(const std::string& message)
 
 } // namespace
 
-std::vector<OptionSpec> LoanSettingOptions(bool withMethod)
-{
+std::vector<OptionSpec> LoanSettingOptions(bool withMethod) {
     std::vector<OptionSpec> specs{
         {"frequency", "NAME", "payment period (default monthly)"},
         {"compounding", "NAME", "compounding period, also continuous or exact (default monthly)"},
@@ -44,15 +42,13 @@ std::vector<OptionSpec> LoanSettingOptions(bool withMethod)
     return specs;
 }
 
-LoanSettings ReadLoanSettings(const OptionSet& options, bool withMethod)
-{
+LoanSettings ReadLoanSettings(const OptionSet& options, bool withMethod) {
     LoanSettings settings;
     settings.PaymentFrequency = static_cast<std::uint8_t>(
         options.Choice("frequency", PaymentFrequencyNames(), settings.PaymentFrequency));
     settings.Compounding = static_cast<std::uint8_t>(
         options.Choice("compounding", CompoundingNames(), settings.Compounding));
-    settings.Timing =
-        static_cast<std::uint8_t>(options.Choice("timing", PaymentTimingNames(), 0));
+    settings.Timing = static_cast<std::uint8_t>(options.Choice("timing", PaymentTimingNames(), 0));
     if (withMethod)
         settings.Method =
             static_cast<std::uint8_t>(options.Choice("method", AmortizationMethodNames(), 0));
@@ -65,8 +61,7 @@ LoanSettings ReadLoanSettings(const OptionSet& options, bool withMethod)
     return settings;
 }
 
-void ReportLoanSettings(ResultReport& report, const LoanSettings& settings, bool withMethod)
-{
+void ReportLoanSettings(ResultReport& report, const LoanSettings& settings, bool withMethod) {
     report.AddSetting("frequency", "Payment Period",
                       WordValue(ChoiceName(settings.PaymentFrequency, PaymentFrequencyNames())));
     report.AddSetting("compounding", "Compounding Period",
@@ -80,8 +75,7 @@ void ReportLoanSettings(ResultReport& report, const LoanSettings& settings, bool
     report.AddSetting("days_per_year", "Days Per Year", CountValue(settings.DaysPerYear));
 }
 
-std::int32_t CountOption(const OptionSet& options, const std::string& name)
-{
+std::int32_t CountOption(const OptionSet& options, const std::string& name) {
     const long long count = options.Integer(name, 0);
     if (count < 0 || count > 32767)
         throw EUsageError("option --" + name + ": " + std::to_string(count) +
@@ -89,10 +83,11 @@ std::int32_t CountOption(const OptionSet& options, const std::string& name)
     return static_cast<std::int32_t>(count);
 }
 
-TDateTime DefaultLoanDate() { return TcalcDateMathEx::FirstOfNextMonth(TodayDate()); }
+TDateTime DefaultLoanDate() {
+    return TcalcDateMathEx::FirstOfNextMonth(TodayDate());
+}
 
-std::string SolvedForKey(int solvedFor)
-{
+std::string SolvedForKey(int solvedFor) {
     switch (solvedFor) {
     case 1:
         return "amount";
@@ -112,8 +107,7 @@ std::string SolvedForKey(int solvedFor)
 }
 
 int RunCommand(OptionSet& options, const std::vector<std::string>& args, std::ostream& out,
-               std::ostream& err, const std::function<void(std::ostream&)>& body)
-{
+               std::ostream& err, const std::function<void(std::ostream&)>& body) {
     try {
         options.Parse(args);
         if (options.Flag("help")) {

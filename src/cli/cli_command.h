@@ -1,13 +1,13 @@
 #pragma once
 
+#include "cli/cli_options.h"
+#include "cli/cli_output.h"
+
 #include <cstdint>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
-
-#include "cli/cli_options.h"
-#include "cli/cli_output.h"
 
 namespace calvora::cli {
 
@@ -34,8 +34,7 @@ std::vector<OptionSpec> LoanSettingOptions(bool withMethod = true);
 /// monthly, arrears, normal, the 1st of next month, 360 days).
 LoanSettings ReadLoanSettings(const OptionSet& options, bool withMethod = true);
 /// Adds the loan settings to the report's inputs.
-void ReportLoanSettings(ResultReport& report, const LoanSettings& settings,
-                        bool withMethod = true);
+void ReportLoanSettings(ResultReport& report, const LoanSettings& settings, bool withMethod = true);
 
 /// A count option: a whole number 0..32767, 0 when omitted.
 std::int32_t CountOption(const OptionSet& options, const std::string& name);

@@ -20,8 +20,7 @@ const std::vector<NamedCode> kPaymentFrequencies{
     {"annually", fqAnnually},
 };
 
-std::vector<NamedCode> MakeCompoundingNames()
-{
+std::vector<NamedCode> MakeCompoundingNames() {
     std::vector<NamedCode> names{{"continuous", fqContinuous}};
     names.insert(names.end(), kPaymentFrequencies.begin(), kPaymentFrequencies.end());
     names.push_back({"exact", fqExact});
@@ -30,32 +29,33 @@ std::vector<NamedCode> MakeCompoundingNames()
 
 } // namespace
 
-const std::vector<NamedCode>& PaymentFrequencyNames() { return kPaymentFrequencies; }
+const std::vector<NamedCode>& PaymentFrequencyNames() {
+    return kPaymentFrequencies;
+}
 
-const std::vector<NamedCode>& CompoundingNames()
-{
+const std::vector<NamedCode>& CompoundingNames() {
     static const std::vector<NamedCode> names = MakeCompoundingNames();
     return names;
 }
 
-const std::vector<NamedCode>& AmortizationMethodNames()
-{
+const std::vector<NamedCode>& AmortizationMethodNames() {
     static const std::vector<NamedCode> names{
-        {"normal", amNormal},           {"canadian", amCanadian},
-        {"fixed-principal", amFixedPrincipal}, {"interest-only", amInterestOnly},
-        {"no-interest", amNoInterest},  {"rule-of-78", amRule78},
+        {"normal", amNormal},
+        {"canadian", amCanadian},
+        {"fixed-principal", amFixedPrincipal},
+        {"interest-only", amInterestOnly},
+        {"no-interest", amNoInterest},
+        {"rule-of-78", amRule78},
     };
     return names;
 }
 
-const std::vector<NamedCode>& PaymentTimingNames()
-{
+const std::vector<NamedCode>& PaymentTimingNames() {
     static const std::vector<NamedCode> names{{"arrears", 0}, {"advance", 1}};
     return names;
 }
 
-const std::vector<NamedCode>& PointsPaidNames()
-{
+const std::vector<NamedCode>& PointsPaidNames() {
     static const std::vector<NamedCode> names{
         {"with-origination", ppWithOrigination},
         {"with-first", ppWithFirst},
@@ -64,8 +64,7 @@ const std::vector<NamedCode>& PointsPaidNames()
     return names;
 }
 
-const std::vector<NamedCode>& OddDaysPaidNames()
-{
+const std::vector<NamedCode>& OddDaysPaidNames() {
     static const std::vector<NamedCode> names{
         {"none", odNone},
         {"with-origination", odWithOrigination},
@@ -75,8 +74,7 @@ const std::vector<NamedCode>& OddDaysPaidNames()
     return names;
 }
 
-const std::vector<NamedCode>& ShortPeriodPaidNames()
-{
+const std::vector<NamedCode>& ShortPeriodPaidNames() {
     static const std::vector<NamedCode> names{
         {"no-reduction", spNoReduction},
         {"reduce-first", spReduceFirst},

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <vector>
-
 #include "cli/cli_options.h"
+
+#include <vector>
 
 namespace calvora::cli {
 

@@ -1,21 +1,22 @@
 #include "cli/cli_options.h"
 
+#include "finance/date_math.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
 
-#include "finance/date_math.h"
-
 namespace calvora::cli {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Sign, then digits with at most one decimal point and at least one digit.
-bool IsPlainDecimal(const std::string& text, bool allowPoint)
-{
+bool IsPlainDecimal(const std::string& text, bool allowPoint) {
     std::size_t i = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
     bool digits = false;
     bool point = false;
@@ -31,20 +32,20 @@ bool IsPlainDecimal(const std::string& text, bool allowPoint)
     return digits;
 }
 
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+std::string Quoted(const std::string& text) {
+    return "'" + text + "'";
+}
 
 } // namespace
 
 OptionSet::OptionSet(std::string command, std::string summary, std::vector<OptionSpec> specs)
     : m_command(std::move(command))
     , m_summary(std::move(summary))
-    , m_specs(std::move(specs))
-{
+    , m_specs(std::move(specs)) {
     m_specs.push_back({"help", "", "show this help and exit"});
 }
 
-const OptionSpec* OptionSet::Find(const std::string& name) const
-{
+const OptionSpec* OptionSet::Find(const std::string& name) const {
     for (const auto& spec : m_specs) {
         if (spec.Name == name)
             return &spec;
@@ -52,16 +53,14 @@ const OptionSpec* OptionSet::Find(const std::string& name) const
     return nullptr;
 }
 
-const OptionSpec& OptionSet::Spec(const std::string& name) const
-{
+const OptionSpec& OptionSet::Spec(const std::string& name) const {
     const OptionSpec* spec = Find(name);
     if (spec == nullptr)
         throw std::logic_error("option --" + name + " is not declared for " + m_command);
     return *spec;
 }
 
-void OptionSet::Parse(const std::vector<std::string>& args)
-{
+void OptionSet::Parse(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         if (word.size() < 3 || word.compare(0, 2, "--") != 0)
@@ -91,14 +90,12 @@ void OptionSet::Parse(const std::vector<std::string>& args)
     }
 }
 
-bool OptionSet::Flag(const std::string& name) const
-{
+bool OptionSet::Flag(const std::string& name) const {
     Spec(name);
     return m_values.count(name) != 0;
 }
 
-std::optional<std::string> OptionSet::Text(const std::string& name) const
-{
+std::optional<std::string> OptionSet::Text(const std::string& name) const {
     Spec(name);
     auto it = m_values.find(name);
     if (it == m_values.end())
@@ -106,33 +103,28 @@ std::optional<std::string> OptionSet::Text(const std::string& name) const
     return it->second;
 }
 
-Extended OptionSet::Number(const std::string& name, Extended fallback) const
-{
+Extended OptionSet::Number(const std::string& name, Extended fallback) const {
     auto text = Text(name);
     return text ? ParseNumber(*text, name) : fallback;
 }
 
-long long OptionSet::Integer(const std::string& name, long long fallback) const
-{
+long long OptionSet::Integer(const std::string& name, long long fallback) const {
     auto text = Text(name);
     return text ? ParseInteger(*text, name) : fallback;
 }
 
-TDateTime OptionSet::Date(const std::string& name, TDateTime fallback) const
-{
+TDateTime OptionSet::Date(const std::string& name, TDateTime fallback) const {
     auto text = Text(name);
     return text ? ParseIsoDate(*text, name) : fallback;
 }
 
 int OptionSet::Choice(const std::string& name, const std::vector<NamedCode>& table,
-                      int fallback) const
-{
+                      int fallback) const {
     auto text = Text(name);
     return text ? ParseChoice(*text, table, name) : fallback;
 }
 
-std::string OptionSet::HelpText() const
-{
+std::string OptionSet::HelpText() const {
     std::ostringstream out;
     out << "Usage: calvora-calc " << m_command << " [options]\n" << m_summary << "\n\nOptions:\n";
     for (const auto& spec : m_specs) {
@@ -149,14 +141,13 @@ std::string OptionSet::HelpText() const
     return out.str();
 }
 
-std::vector<OptionSpec> Joined(std::vector<OptionSpec> first, const std::vector<OptionSpec>& second)
-{
+std::vector<OptionSpec> Joined(std::vector<OptionSpec> first,
+                               const std::vector<OptionSpec>& second) {
     first.insert(first.end(), second.begin(), second.end());
     return first;
 }
 
-Extended ParseNumber(const std::string& text, const std::string& option)
-{
+Extended ParseNumber(const std::string& text, const std::string& option) {
     if (!IsPlainDecimal(text, true))
         throw EUsageError("option --" + option + ": " + Quoted(text) + " is not a number");
     errno = 0;
@@ -166,8 +157,7 @@ Extended ParseNumber(const std::string& text, const std::string& option)
     return value;
 }
 
-long long ParseInteger(const std::string& text, const std::string& option)
-{
+long long ParseInteger(const std::string& text, const std::string& option) {
     if (!IsPlainDecimal(text, false))
         throw EUsageError("option --" + option + ": " + Quoted(text) + " is not a whole number");
     errno = 0;
@@ -177,8 +167,7 @@ long long ParseInteger(const std::string& text, const std::string& option)
     return value;
 }
 
-TDateTime ParseIsoDate(const std::string& text, const std::string& option)
-{
+TDateTime ParseIsoDate(const std::string& text, const std::string& option) {
     auto fail = [&]() -> TDateTime {
         throw EUsageError("option --" + option + ": " + Quoted(text) +
                           " is not a date (YYYY-MM-DD)");
@@ -198,8 +187,7 @@ TDateTime ParseIsoDate(const std::string& text, const std::string& option)
 }
 
 int ParseChoice(const std::string& text, const std::vector<NamedCode>& table,
-                const std::string& option)
-{
+                const std::string& option) {
     std::string accepted;
     for (const auto& row : table) {
         if (text == row.Name)
@@ -211,8 +199,7 @@ int ParseChoice(const std::string& text, const std::vector<NamedCode>& table,
                       " (one of: " + accepted + ")");
 }
 
-std::string ChoiceName(int code, const std::vector<NamedCode>& table)
-{
+std::string ChoiceName(int code, const std::vector<NamedCode>& table) {
     for (const auto& row : table) {
         if (row.Code == code)
             return row.Name;
@@ -220,8 +207,7 @@ std::string ChoiceName(int code, const std::vector<NamedCode>& table)
     return {};
 }
 
-std::string FormatIsoDate(TDateTime date)
-{
+std::string FormatIsoDate(TDateTime date) {
     int year = 0;
     int month = 0;
     int day = 0;

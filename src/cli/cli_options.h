@@ -1,13 +1,13 @@
 #pragma once
 
+#include "finance/financial_types.h"
+
 #include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "finance/financial_types.h"
 
 namespace calvora::cli {
 
@@ -72,7 +72,8 @@ private:
 };
 
 /// The specs of first followed by those of second.
-std::vector<OptionSpec> Joined(std::vector<OptionSpec> first, const std::vector<OptionSpec>& second);
+std::vector<OptionSpec> Joined(std::vector<OptionSpec> first,
+                               const std::vector<OptionSpec>& second);
 
 /// Strict decimal number: optional sign, digits with at most one point, no
 /// exponent, no spaces. Raises EUsageError naming option otherwise.

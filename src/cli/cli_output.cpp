@@ -1,17 +1,16 @@
 #include "cli/cli_output.h"
 
-#include <cmath>
-#include <cstdio>
-
 #include "cli/cli_options.h"
 #include "finance/finance_errors.h"
+
+#include <cmath>
+#include <cstdio>
 
 namespace calvora::cli {
 
 namespace {
 
-std::string Fixed(Extended value, int decimals)
-{
+std::string Fixed(Extended value, int decimals) {
     if (!std::isfinite(value))
         throw ECalvoraError("The calculation gave no finite result.");
     // Keep "-0.00" out of the listing.
@@ -22,11 +21,9 @@ std::string Fixed(Extended value, int decimals)
     return text;
 }
 
-constexpr std::size_t kLabelWidth = 28;
+constexpr std::size_t kLabelWidth = 32;
 
-void WriteLine(std::ostream& out, const std::string& label, const std::string& text,
-               bool solved)
-{
+void WriteLine(std::ostream& out, const std::string& label, const std::string& text, bool solved) {
     std::string head = label + ":";
     if (head.size() < kLabelWidth)
         head.append(kLabelWidth - head.size(), ' ');
@@ -38,30 +35,30 @@ void WriteLine(std::ostream& out, const std::string& label, const std::string& t
 
 } // namespace
 
-ReportValue MoneyValue(Extended amount)
-{
+ReportValue MoneyValue(Extended amount) {
     std::string text = Fixed(amount, 2);
     return {text, text};
 }
 
-ReportValue RateValue(Extended percent) { return {Fixed(percent, 6), Fixed(percent, 4) + " %"}; }
+ReportValue RateValue(Extended percent) {
+    return {Fixed(percent, 6), Fixed(percent, 4) + " %"};
+}
 
-ReportValue CountValue(long long count)
-{
+ReportValue CountValue(long long count) {
     std::string text = std::to_string(count);
     return {text, text};
 }
 
-ReportValue WordValue(const std::string& word) { return {JsonString(word), word}; }
+ReportValue WordValue(const std::string& word) {
+    return {JsonString(word), word};
+}
 
-ReportValue DateValue(TDateTime date)
-{
+ReportValue DateValue(TDateTime date) {
     std::string text = FormatIsoDate(date);
     return {JsonString(text), text};
 }
 
-std::string JsonString(const std::string& text)
-{
+std::string JsonString(const std::string& text) {
     std::string json = "\"";
     for (char c : text) {
         switch (c) {
@@ -93,36 +90,36 @@ std::string JsonString(const std::string& text)
     return json + "\"";
 }
 
-ResultReport::ResultReport(std::string command) : m_command(std::move(command)) {}
+ResultReport::ResultReport(std::string command)
+    : m_command(std::move(command)) {}
 
-void ResultReport::AddInput(const std::string& key, const ReportValue& value)
-{
+void ResultReport::AddInput(const std::string& key, const ReportValue& value) {
     m_inputs.push_back({key, "", value});
 }
 
 void ResultReport::AddSetting(const std::string& key, const std::string& label,
-                              const ReportValue& value)
-{
+                              const ReportValue& value) {
     m_settings.push_back({key, label, value});
 }
 
 void ResultReport::AddOutput(const std::string& key, const std::string& label,
-                             const ReportValue& value, bool solved)
-{
+                             const ReportValue& value, bool solved) {
     m_outputs.push_back({key, label, value, solved});
 }
 
-void ResultReport::SetSolvedFor(const std::string& key) { m_solvedFor = key; }
+void ResultReport::SetSolvedFor(const std::string& key) {
+    m_solvedFor = key;
+}
 
-void ResultReport::AddJsonMember(const std::string& key, const std::string& json)
-{
+void ResultReport::AddJsonMember(const std::string& key, const std::string& json) {
     m_jsonMembers.emplace_back(key, json);
 }
 
-void ResultReport::AddTextBlock(const std::string& text) { m_textBlock += text; }
+void ResultReport::AddTextBlock(const std::string& text) {
+    m_textBlock += text;
+}
 
-void ResultReport::WriteText(std::ostream& out) const
-{
+void ResultReport::WriteText(std::ostream& out) const {
     for (const auto& entry : m_outputs)
         WriteLine(out, entry.Label, entry.Value.Text, entry.Solved);
     if (!m_settings.empty())
@@ -132,8 +129,7 @@ void ResultReport::WriteText(std::ostream& out) const
     out << m_textBlock;
 }
 
-void ResultReport::WriteJson(std::ostream& out) const
-{
+void ResultReport::WriteJson(std::ostream& out) const {
     auto object = [&out](const std::vector<Entry>& first, const std::vector<Entry>& second) {
         out << '{';
         bool comma = false;
@@ -155,8 +151,7 @@ void ResultReport::WriteJson(std::ostream& out) const
     out << "}\n";
 }
 
-void ResultReport::Write(std::ostream& out, bool json) const
-{
+void ResultReport::Write(std::ostream& out, bool json) const {
     if (json)
         WriteJson(out);
     else

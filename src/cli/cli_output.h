@@ -1,11 +1,11 @@
 #pragma once
 
+#include "finance/financial_types.h"
+
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "finance/financial_types.h"
 
 namespace calvora::cli {
 

@@ -12,15 +12,12 @@ namespace calvora::cli {
 
 int RunLoanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunAutoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunMortgageCommand(const std::vector<std::string>& args, std::ostream& out,
-                       std::ostream& err);
+int RunMortgageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunAcceleratedCommand(const std::vector<std::string>& args, std::ostream& out,
                           std::ostream& err);
-int RunBalloonCommand(const std::vector<std::string>& args, std::ostream& out,
-                      std::ostream& err);
+int RunBalloonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRemainingBalanceCommand(const std::vector<std::string>& args, std::ostream& out,
                                std::ostream& err);
-int RunScheduleCommand(const std::vector<std::string>& args, std::ostream& out,
-                       std::ostream& err);
+int RunScheduleCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace calvora::cli

@@ -2,17 +2,13 @@
 
 #include "cli/cli_command.h"
 #include "cli/commands.h"
-
-// The refinance analysis adds its subcommand here when it lands:
-//   #include "cli/refinance_command.h"
-// and the row {"refinance", "...", &calvora::RunRefinanceCommand} below.
+#include "cli/refinance_command.h"
 
 namespace calvora::cli {
 
 namespace {
 
-void WriteProgramHelp(std::ostream& out)
-{
+void WriteProgramHelp(std::ostream& out) {
     out << "Usage: calvora-calc <command> [options]\n"
            "Loan calculations from the command line. A value given as 0 or left out\n"
            "is the one to solve; percents are written as 6 for 6 %, dates as YYYY-MM-DD.\n"
@@ -29,8 +25,7 @@ void WriteProgramHelp(std::ostream& out)
 
 } // namespace
 
-const std::vector<Subcommand>& Subcommands()
-{
+const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> commands{
         {"loan", "solve a plain loan for amount, term, rate or payment", &RunLoanCommand},
         {"auto", "automobile loan: price less a cash down payment", &RunAutoCommand},
@@ -38,17 +33,15 @@ const std::vector<Subcommand>& Subcommands()
         {"accelerated", "extra payments from a given payment on: new term, interest saved",
          &RunAcceleratedCommand},
         {"balloon", "regular payments followed by a balloon payment", &RunBalloonCommand},
-        {"remaining-balance", "balance owed after a given payment",
-         &RunRemainingBalanceCommand},
+        {"remaining-balance", "balance owed after a given payment", &RunRemainingBalanceCommand},
         {"schedule", "full amortization schedule with fiscal-year totals (text, CSV, JSON)",
          &RunScheduleCommand},
-        // {"refinance", "compare the current loan with a new one", &RunRefinanceCommand},
+        {"refinance", "compare the current loan with a possible new one", &RunRefinanceCommand},
     };
     return commands;
 }
 
-int RunCalvoraCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int RunCalvoraCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         WriteProgramHelp(err);
         return kExitUsageError;

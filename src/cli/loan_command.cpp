@@ -5,8 +5,7 @@
 
 namespace calvora::cli {
 
-int RunLoanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int RunLoanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::vector<OptionSpec> specs = Joined(LoanValueOptions(), LoanSettingOptions());
     OptionSet options("loan",
                       "Solves a plain loan for the one value given as 0 or left out: amount,\n"

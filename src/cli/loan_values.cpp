@@ -4,8 +4,7 @@
 
 namespace calvora::cli {
 
-std::vector<OptionSpec> LoanValueOptions(const char* amountHelp)
-{
+std::vector<OptionSpec> LoanValueOptions(const char* amountHelp) {
     return {
         {"amount", "MONEY", amountHelp},
         {"periods", "COUNT", "total number of payments"},
@@ -14,8 +13,7 @@ std::vector<OptionSpec> LoanValueOptions(const char* amountHelp)
     };
 }
 
-LoanValues ReadLoanValues(const OptionSet& options)
-{
+LoanValues ReadLoanValues(const OptionSet& options) {
     LoanValues values;
     values.Amount = options.Number("amount");
     values.Periods = CountOption(options, "periods");
@@ -24,16 +22,14 @@ LoanValues ReadLoanValues(const OptionSet& options)
     return values;
 }
 
-void ReportLoanInputs(ResultReport& report, const LoanValues& values)
-{
+void ReportLoanInputs(ResultReport& report, const LoanValues& values) {
     report.AddInput("amount", MoneyValue(values.Amount));
     report.AddInput("periods", CountValue(values.Periods));
     report.AddInput("rate", RateValue(values.RatePercent));
     report.AddInput("payment", MoneyValue(values.Payment));
 }
 
-void ReportLoanOutputs(ResultReport& report, const TequLoan& loan, Extended ratePercent)
-{
+void ReportLoanOutputs(ResultReport& report, const TequLoan& loan, Extended ratePercent) {
     const int solved = loan.SolvedFor;
     report.AddOutput("amount", "Amount of Loan", MoneyValue(loan.Amount), solved == 1);
     report.AddOutput("periods", "Total Periods (#)", CountValue(loan.Periods), solved == 2);

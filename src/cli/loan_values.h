@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "calculators/loan_equation.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace calvora::cli {
 

@@ -5,9 +5,7 @@
 
 namespace calvora::cli {
 
-int RunMortgageCommand(const std::vector<std::string>& args, std::ostream& out,
-                       std::ostream& err)
-{
+int RunMortgageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::vector<OptionSpec> specs = Joined(
         Joined({{"price", "MONEY", "price of the real estate"},
                 {"down-percent", "PERCENT", "down payment in percent of the price (20 = 20 %)"}},
@@ -25,10 +23,9 @@ int RunMortgageCommand(const std::vector<std::string>& args, std::ostream& out,
 
         TequLoanLessPctDown loan;
         loan.Calculate(static_cast<double>(price), static_cast<double>(downPercent / 100),
-                       values.Amount, values.Periods,
-                       static_cast<double>(values.RatePercent / 100), values.Payment,
-                       settings.PaymentFrequency, settings.Compounding, settings.Timing,
-                       settings.Method, settings.LoanDate, settings.DaysPerYear);
+                       values.Amount, values.Periods, static_cast<double>(values.RatePercent / 100),
+                       values.Payment, settings.PaymentFrequency, settings.Compounding,
+                       settings.Timing, settings.Method, settings.LoanDate, settings.DaysPerYear);
 
         ResultReport report("mortgage");
         report.AddInput("price", MoneyValue(price));

@@ -5,15 +5,15 @@
 namespace calvora::cli {
 
 int RunRemainingBalanceCommand(const std::vector<std::string>& args, std::ostream& out,
-                               std::ostream& err)
-{
+                               std::ostream& err) {
     OptionSet options("remaining-balance",
                       "The balance still owed after a given payment, and the periodic payment.",
                       Joined({{"amount", "MONEY", "amount of the loan"},
                               {"periods", "COUNT", "total number of payments"},
                               {"rate", "PERCENT", "annual rate in percent"},
-                              {"balance-after", "COUNT", "payment number after which the balance "
-                                                         "is wanted"}},
+                              {"balance-after", "COUNT",
+                               "payment number after which the balance "
+                               "is wanted"}},
                              LoanSettingOptions()));
     return RunCommand(options, args, out, err, [&](std::ostream& result) {
         const Extended amount = options.Number("amount");
@@ -24,8 +24,8 @@ int RunRemainingBalanceCommand(const std::vector<std::string>& args, std::ostrea
 
         TequRemainingBalance loan;
         loan.Calculate(amount, periods, rate, balanceAfter, settings.PaymentFrequency,
-                       settings.Compounding, settings.Timing, settings.Method,
-                       settings.LoanDate, settings.DaysPerYear);
+                       settings.Compounding, settings.Timing, settings.Method, settings.LoanDate,
+                       settings.DaysPerYear);
 
         ResultReport report("remaining-balance");
         report.AddInput("amount", MoneyValue(amount));

@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <cstdio>
-
 #include "amortization/amort_simple_buffer.h"
 #include "cli/cli_command.h"
 #include "cli/cli_names.h"
@@ -8,12 +5,14 @@
 #include "cli/schedule_output.h"
 #include "finance/financial_lists.h"
 
+#include <algorithm>
+#include <cstdio>
+
 namespace calvora::cli {
 
 namespace {
 
-OptionSet ScheduleOptions()
-{
+OptionSet ScheduleOptions() {
     return OptionSet(
         "schedule",
         "The amortization schedule of a loan: the periodic payment and every payment\n"
@@ -23,25 +22,28 @@ OptionSet ScheduleOptions()
          {"periods", "COUNT", "number of payments"},
          {"rate", "PERCENT", "annual rate in percent"},
          {"origination", "YYYY-MM-DD", "loan date (default today)"},
-         {"first-payment", "YYYY-MM-DD", "first payment date (default the 1st of the month "
-                                         "after next, or of next month on the 1st)"},
+         {"first-payment", "YYYY-MM-DD",
+          "first payment date (default the 1st of the month "
+          "after next, or of next month on the 1st)"},
          {"frequency", "NAME", "payment period (default monthly)"},
          {"compounding", "NAME", "compounding period, also continuous or exact (default monthly)"},
          {"method", "NAME", "normal canadian fixed-principal interest-only no-interest rule-of-78"},
          {"points", "PERCENT", "points in percent of the loan amount (default 0)"},
-         {"points-paid", "NAME", "with-origination with-first amortized (default with-origination)"},
-         {"odd-days-paid", "NAME", "none with-origination with-first amortized (default "
-                                   "with-origination)"},
-         {"short-period-paid", "NAME", "no-reduction reduce-first reduce-all (default "
-                                       "reduce-first)"},
+         {"points-paid", "NAME",
+          "with-origination with-first amortized (default with-origination)"},
+         {"odd-days-paid", "NAME",
+          "none with-origination with-first amortized (default "
+          "with-origination)"},
+         {"short-period-paid", "NAME",
+          "no-reduction reduce-first reduce-all (default "
+          "reduce-first)"},
          {"fiscal-year-end", "MONTH", "month 1..12 that ends the fiscal year (default 12)"},
          {"fiscal-year", "YY", "add the annual and running totals of this fiscal year"},
          {"csv", "", "print the rows as CSV"},
          {"json", "", "print one JSON object with every row"}});
 }
 
-void ReadInputs(const OptionSet& options, TbufSimpleAmort& buffer)
-{
+void ReadInputs(const OptionSet& options, TbufSimpleAmort& buffer) {
     TcalcAmortSimpleTransferRec values = buffer.Transfer();
     values.Amount = static_cast<double>(options.Number("amount"));
     values.Periods = CountOption(options, "periods");
@@ -49,8 +51,8 @@ void ReadInputs(const OptionSet& options, TbufSimpleAmort& buffer)
     values.Points = static_cast<float>(options.Number("points"));
     values.OriginationDate = options.Date("origination", values.OriginationDate);
     values.FirstPaymentDate = options.Date("first-payment", values.FirstPaymentDate);
-    values.PaymentPeriod.Index = PaymentFrequencyIndex(
-        options.Choice("frequency", PaymentFrequencyNames(), fqMonthly));
+    values.PaymentPeriod.Index =
+        PaymentFrequencyIndex(options.Choice("frequency", PaymentFrequencyNames(), fqMonthly));
     values.PaymentPeriod.Text = ListText(PaymentFrequencyList(), values.PaymentPeriod.Index);
     values.Compounding.Index = options.Choice("compounding", CompoundingNames(), fqMonthly);
     values.Compounding.Text = ListText(CompoundingFrequencyList(), values.Compounding.Index);
@@ -73,8 +75,7 @@ void ReadInputs(const OptionSet& options, TbufSimpleAmort& buffer)
 
 // Selects the fiscal year the user named by its two digits, as a year tab would.
 std::optional<FiscalYearTotals> SelectFiscalYear(const OptionSet& options,
-                                                 TbufSimpleAmort& buffer)
-{
+                                                 TbufSimpleAmort& buffer) {
     const auto text = options.Text("fiscal-year");
     if (!text)
         return std::nullopt;
@@ -95,8 +96,7 @@ std::optional<FiscalYearTotals> SelectFiscalYear(const OptionSet& options,
     return FiscalYearTotals{label, buffer.Selection()};
 }
 
-void ReportSchedule(ResultReport& report, const TbufSimpleAmort& buffer)
-{
+void ReportSchedule(ResultReport& report, const TbufSimpleAmort& buffer) {
     const TcalcAmortSimpleTransferRec& values = buffer.Transfer();
     report.AddInput("amount", MoneyValue(values.Amount));
     report.AddInput("periods", CountValue(values.Periods));
@@ -104,9 +104,9 @@ void ReportSchedule(ResultReport& report, const TbufSimpleAmort& buffer)
     report.AddInput("points", RateValue(values.Points));
     report.AddSetting("origination", "Origination Date", DateValue(values.OriginationDate));
     report.AddSetting("first_payment", "1st Payment Date", DateValue(values.FirstPaymentDate));
-    report.AddSetting("frequency", "Payment Period",
-                      WordValue(ChoiceName(values.PaymentPeriod.Index + 1,
-                                           PaymentFrequencyNames())));
+    report.AddSetting(
+        "frequency", "Payment Period",
+        WordValue(ChoiceName(values.PaymentPeriod.Index + 1, PaymentFrequencyNames())));
     report.AddSetting("compounding", "Compounding Period",
                       WordValue(ChoiceName(values.Compounding.Index, CompoundingNames())));
     report.AddSetting("method", "Amortizing Method",
@@ -130,9 +130,7 @@ void ReportSchedule(ResultReport& report, const TbufSimpleAmort& buffer)
 
 } // namespace
 
-int RunScheduleCommand(const std::vector<std::string>& args, std::ostream& out,
-                       std::ostream& err)
-{
+int RunScheduleCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     OptionSet options = ScheduleOptions();
     return RunCommand(options, args, out, err, [&](std::ostream& result) {
         const bool csv = options.Flag("csv");

@@ -1,24 +1,25 @@
 #include "cli/schedule_output.h"
 
-#include <cstdio>
-#include <sstream>
-
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
+
+#include <cstdio>
+#include <sstream>
 
 namespace calvora::cli {
 
 namespace {
 
-std::string Money(Extended value) { return MoneyValue(value).Text; }
+std::string Money(Extended value) {
+    return MoneyValue(value).Text;
+}
 
 // The money columns of a row, in the order of the listings.
 struct RowFigures {
     Extended Values[7];
 };
 
-RowFigures Figures(const TTransactionClass& row)
-{
+RowFigures Figures(const TTransactionClass& row) {
     return {{row.Payment, row.Principal, row.Interest, row.Balance, row.CumulativePayments,
              row.CumulativePrincipal, row.CumulativeInterest}};
 }
@@ -33,8 +34,7 @@ const char* const kFigureKeys[7] = {"payment",
 
 } // namespace
 
-std::string ScheduleRowsJson(const TbufSimpleAmort& buffer)
-{
+std::string ScheduleRowsJson(const TbufSimpleAmort& buffer) {
     std::ostringstream out;
     out << '[';
     for (int i = 0; i < buffer.RowCount(); ++i) {
@@ -51,8 +51,7 @@ std::string ScheduleRowsJson(const TbufSimpleAmort& buffer)
     return out.str();
 }
 
-std::string FiscalYearJson(const FiscalYearTotals& year)
-{
+std::string FiscalYearJson(const FiscalYearTotals& year) {
     const TAmortTotals& t = year.Totals;
     std::ostringstream out;
     out << "{\"label\": " << JsonString(year.Label) << ", \"first_period\": " << t.FirstPeriod
@@ -65,8 +64,7 @@ std::string FiscalYearJson(const FiscalYearTotals& year)
 }
 
 std::string ScheduleRowsText(const TbufSimpleAmort& buffer,
-                             const std::optional<FiscalYearTotals>& year)
-{
+                             const std::optional<FiscalYearTotals>& year) {
     std::ostringstream out;
     char line[160];
     std::snprintf(line, sizeof line, "\n%-8s %-10s %14s %14s %14s %16s\n", "#/Yr", "Date",
@@ -87,21 +85,20 @@ std::string ScheduleRowsText(const TbufSimpleAmort& buffer,
         std::snprintf(line, sizeof line, "%-16s %14s %14s %14s\n", "", "Payments", "Principal",
                       "Interest");
         out << line;
-        std::snprintf(line, sizeof line, "%-16s %14s %14s %14s\n", "Annual Totals:",
-                      Money(t.Payments).c_str(), Money(t.Principal).c_str(),
+        std::snprintf(line, sizeof line, "%-16s %14s %14s %14s\n",
+                      "Annual Totals:", Money(t.Payments).c_str(), Money(t.Principal).c_str(),
                       Money(t.Interest).c_str());
         out << line;
-        std::snprintf(line, sizeof line, "%-16s %14s %14s %14s\n", "Running Totals:",
-                      Money(t.RunningPayments).c_str(), Money(t.RunningPrincipal).c_str(),
-                      Money(t.RunningInterest).c_str());
+        std::snprintf(line, sizeof line, "%-16s %14s %14s %14s\n",
+                      "Running Totals:", Money(t.RunningPayments).c_str(),
+                      Money(t.RunningPrincipal).c_str(), Money(t.RunningInterest).c_str());
         out << line;
     }
     return out.str();
 }
 
 void WriteScheduleCsv(std::ostream& out, const TbufSimpleAmort& buffer,
-                      const std::optional<FiscalYearTotals>& year)
-{
+                      const std::optional<FiscalYearTotals>& year) {
     out << "period,label,date";
     for (const char* key : kFigureKeys)
         out << ',' << key;
@@ -124,8 +121,7 @@ void WriteScheduleCsv(std::ostream& out, const TbufSimpleAmort& buffer,
     if (year) {
         const TAmortTotals& t = year->Totals;
         totals("Annual " + year->Label, t.Payments, t.Principal, t.Interest);
-        totals("Running " + year->Label, t.RunningPayments, t.RunningPrincipal,
-               t.RunningInterest);
+        totals("Running " + year->Label, t.RunningPayments, t.RunningPrincipal, t.RunningInterest);
     }
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "amortization/amort_simple_buffer.h"
+
 #include <optional>
 #include <ostream>
 #include <string>
-
-#include "amortization/amort_simple_buffer.h"
 
 namespace calvora::cli {
 

@@ -33,7 +33,7 @@ struct TAppInfoFields {
     // CommonProperties
     std::string DataPath; ///< default: the data path of the application folder
     std::string UserName;
-    std::string Organization;
+    std::string Organization; ///< stored under "Organization"; old files: "UserCompany"
     std::string SkinPath = "./skins/";
     bool ShowHints = true;
     bool ShowBtnHints = true;

@@ -46,7 +46,8 @@ public:
     /// Opens or creates the settings of env.AppFolder. A file that is not
     /// well-formed XML is kept beside it as "Calvora.xml.damaged" (or a numbered
     /// variant), the settings start from their defaults and LoadProblem() says so
-    /// (also on stderr). Runs the first-start steps when RunTimes is 0.
+    /// (also on stderr); a loaded value that does not convert keeps its default and
+    /// is reported the same way. Runs the first-start steps when RunTimes is 0.
     explicit TAppInfoXML(TAppInfoEnvironment environment);
     ~TAppInfoXML();
     TAppInfoXML(const TAppInfoXML&) = delete;

@@ -61,10 +61,12 @@ public:
     /// fallback row: 9 digits, sign in front, no blanks).
     static TNumberMask MoneyMaskOf(std::uint16_t countryCode);
     /// The date mask of a regional short date pattern in d/M/y letters: a single
-    /// day or month letter is doubled, one to three year letters become four (or
-    /// two). A result longer than 10 characters falls back to the numeric pattern
-    /// of the same order with the first separator and full year digits
-    /// ("d. M. yyyy" -> "dd.MM.yyyy", "dd-MMM-yy" -> "dd-MM-yyyy").
+    /// day or month letter is doubled, one to three year letters become four (or,
+    /// asked for two, one, three or four become two). A result longer than 10
+    /// characters is cut to 10 when only trailing separators go; when the cut would
+    /// reach a date letter, the numeric pattern of the same order with the first
+    /// separator is used instead ("d. M. yyyy" -> "dd.MM.yyyy", "dd-MMM-yy" ->
+    /// "dd-MM-yyyy"), so no year digit is ever lost.
     static std::string BuildDateMask(std::string_view regionalPattern,
                                      TDateYearDigits year = TDateYearDigits::Four);
 

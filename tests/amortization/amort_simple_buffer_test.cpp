@@ -1,15 +1,14 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstdio>
-#include <ctime>
-#include <string>
-
 #include "amortization/amort_simple_buffer.h"
 #include "calculators/plain_loan_math.h"
 #include "finance/date_math.h"
 #include "finance/finance_errors.h"
 #include "support/expect_throw_msg.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <gtest/gtest.h>
+#include <string>
 
 namespace calvora {
 namespace {
@@ -18,7 +17,8 @@ using testing::Amortize;
 using testing::Cents;
 using testing::Level;
 
-#define EXPECT_CENTS(actual, expected) EXPECT_NEAR(static_cast<double>(actual), static_cast<double>(expected), 0.001)
+#define EXPECT_CENTS(actual, expected)                                                             \
+    EXPECT_NEAR(static_cast<double>(actual), static_cast<double>(expected), 0.001)
 
 const char* const kTooManyUnknowns = "Too many unknowns. Enter only one zero value.";
 
@@ -27,8 +27,7 @@ protected:
     // Enters a loan the way the window does; frequencies are codes.
     void Enter(double amount, int periods, float ratePercent, TDateTime origination,
                TDateTime firstPayment, int paymentFrequency = fqMonthly,
-               int compounding = fqMonthly, float points = 0)
-    {
+               int compounding = fqMonthly, float points = 0) {
         TcalcAmortSimpleTransferRec values = buffer.Transfer();
         values.Amount = amount;
         values.Periods = periods;
@@ -40,16 +39,14 @@ protected:
         values.Points = points;
         buffer.SetTransfer(values);
     }
-    void EnterStandardLoan()
-    {
+    void EnterStandardLoan() {
         Enter(100000, 360, 6, EncodeDate(2026, 1, 1), EncodeDate(2026, 2, 1));
     }
 
     TbufSimpleAmort buffer;
 };
 
-TEST_F(AmortBufferTest, ThirtyYearLoanMatchesACentByCentAmortization)
-{
+TEST_F(AmortBufferTest, ThirtyYearLoanMatchesACentByCentAmortization) {
     EnterStandardLoan();
     buffer.Calculate();
 
@@ -81,8 +78,7 @@ TEST_F(AmortBufferTest, ThirtyYearLoanMatchesACentByCentAmortization)
     EXPECT_CENTS(buffer.TotalPayments(), buffer.TotalPrincipal() + buffer.TotalInterest());
 }
 
-TEST_F(AmortBufferTest, MonthlyRowsAreLabelledByPaymentAndYear)
-{
+TEST_F(AmortBufferTest, MonthlyRowsAreLabelledByPaymentAndYear) {
     EnterStandardLoan();
     buffer.Calculate();
     EXPECT_EQ(buffer.Row(0).Label, "Init/1");
@@ -93,8 +89,7 @@ TEST_F(AmortBufferTest, MonthlyRowsAreLabelledByPaymentAndYear)
     EXPECT_EQ(buffer.Row(360).Label, "360/30");
 }
 
-TEST_F(AmortBufferTest, YearlyPaymentsStartANewYearWithEveryPayment)
-{
+TEST_F(AmortBufferTest, YearlyPaymentsStartANewYearWithEveryPayment) {
     Enter(50000, 10, 5, EncodeDate(2026, 1, 1), EncodeDate(2027, 1, 1), fqAnnually, fqAnnually);
     buffer.Calculate();
     EXPECT_CENTS(buffer.PeriodicPayment(), testing::LevelPayment(50000, 0.05L, 10));
@@ -104,8 +99,7 @@ TEST_F(AmortBufferTest, YearlyPaymentsStartANewYearWithEveryPayment)
     EXPECT_EQ(buffer.Row(10).Label, "10/10");
 }
 
-TEST_F(AmortBufferTest, MissingValuesAndUnknownMethodsAreRejected)
-{
+TEST_F(AmortBufferTest, MissingValuesAndUnknownMethodsAreRejected) {
     struct Case {
         const char* Name;
         double Amount;
@@ -137,8 +131,7 @@ TEST_F(AmortBufferTest, MissingValuesAndUnknownMethodsAreRejected)
     }
 }
 
-TEST_F(AmortBufferTest, NoInterestIgnoresTheRateAndDividesTheAmount)
-{
+TEST_F(AmortBufferTest, NoInterestIgnoresTheRateAndDividesTheAmount) {
     Enter(100000, 360, 6, EncodeDate(2026, 1, 1), EncodeDate(2026, 2, 1));
     buffer.SetAmortMethod(amNoInterest);
     buffer.Calculate();
@@ -148,8 +141,7 @@ TEST_F(AmortBufferTest, NoInterestIgnoresTheRateAndDividesTheAmount)
     EXPECT_CENTS(buffer.TotalPayments(), 100000);
 }
 
-TEST_F(AmortBufferTest, TheMethodChoosesTheSchedule)
-{
+TEST_F(AmortBufferTest, TheMethodChoosesTheSchedule) {
     // Canadian: the nominal rate compounds half-yearly, (1.03)^(1/6) - 1 a month.
     Enter(100000, 300, 6, EncodeDate(2026, 1, 1), EncodeDate(2026, 2, 1));
     buffer.SetAmortMethod(amCanadian);
@@ -168,8 +160,7 @@ TEST_F(AmortBufferTest, TheMethodChoosesTheSchedule)
     EXPECT_CENTS(buffer.Row(12).Balance, 0);
 }
 
-TEST_F(AmortBufferTest, InterestOnlyPaysTheInterestAndTheLoanAtTheEnd)
-{
+TEST_F(AmortBufferTest, InterestOnlyPaysTheInterestAndTheLoanAtTheEnd) {
     Enter(100000, 12, 6, EncodeDate(2026, 1, 1), EncodeDate(2026, 2, 1));
     buffer.SetAmortMethod(amInterestOnly);
     buffer.Calculate();
@@ -181,10 +172,8 @@ TEST_F(AmortBufferTest, InterestOnlyPaysTheInterestAndTheLoanAtTheEnd)
     EXPECT_CENTS(buffer.Row(12).Balance, 0);
 }
 
-TEST_F(AmortBufferTest, PointsAreChargedWithOriginationOrFinanced)
-{
-    Enter(100000, 360, 6, EncodeDate(2026, 1, 1), EncodeDate(2026, 2, 1), fqMonthly, fqMonthly,
-          2);
+TEST_F(AmortBufferTest, PointsAreChargedWithOriginationOrFinanced) {
+    Enter(100000, 360, 6, EncodeDate(2026, 1, 1), EncodeDate(2026, 2, 1), fqMonthly, fqMonthly, 2);
     buffer.Calculate();
     EXPECT_CENTS(buffer.PointsAmount(), 2000);
     EXPECT_CENTS(buffer.Row(0).Payment, 2000);
@@ -195,8 +184,7 @@ TEST_F(AmortBufferTest, PointsAreChargedWithOriginationOrFinanced)
     EXPECT_CENTS(buffer.PeriodicPayment(), testing::LevelPayment(102000, 0.005L, 360));
 }
 
-TEST_F(AmortBufferTest, AFailedCalculationKeepsThePreviousSchedule)
-{
+TEST_F(AmortBufferTest, AFailedCalculationKeepsThePreviousSchedule) {
     EnterStandardLoan();
     buffer.Calculate();
     const Extended interest = buffer.TotalInterest();
@@ -209,8 +197,7 @@ TEST_F(AmortBufferTest, AFailedCalculationKeepsThePreviousSchedule)
     EXPECT_EQ(buffer.TotalInterest(), interest);
 }
 
-TEST_F(AmortBufferTest, RowAccessOutsideTheScheduleGivesNoRow)
-{
+TEST_F(AmortBufferTest, RowAccessOutsideTheScheduleGivesNoRow) {
     EnterStandardLoan();
     buffer.Calculate();
     EXPECT_EQ(buffer.RowAt(0), nullptr);
@@ -231,8 +218,7 @@ TEST_F(AmortBufferTest, RowAccessOutsideTheScheduleGivesNoRow)
     EXPECT_TRUE(buffer.FiscalYearLabels().empty());
 }
 
-TEST_F(AmortBufferTest, FiscalYearEndingInJune)
-{
+TEST_F(AmortBufferTest, FiscalYearEndingInJune) {
     // Payments on the 15th from February 2024: payment 5 is 15 June 2024,
     // payment 6 is 15 July 2024, payment 17 is 15 June 2025.
     Enter(20000, 24, 6, EncodeDate(2024, 1, 15), EncodeDate(2024, 2, 15));
@@ -269,8 +255,7 @@ TEST_F(AmortBufferTest, FiscalYearEndingInJune)
     EXPECT_CENTS(year.RunningPrincipal, rows[0].Balance - rows[17].Balance);
 }
 
-TEST_F(AmortBufferTest, CalendarFiscalYearsIncludeTheLoanRowInTheFirstYear)
-{
+TEST_F(AmortBufferTest, CalendarFiscalYearsIncludeTheLoanRowInTheFirstYear) {
     EnterStandardLoan();
     buffer.Calculate();
     ASSERT_TRUE(buffer.AnnualTotals(1, 2026));
@@ -287,16 +272,14 @@ TEST_F(AmortBufferTest, CalendarFiscalYearsIncludeTheLoanRowInTheFirstYear)
 // The window reads a two-digit tab y back as y + 1900 when the fiscal year
 // starts in January, else y + 1899, plus 100 below 1980 except for the early
 // tabs of a loan originated before 1980.
-int TwoDigitRule(const std::string& label, int tab, int earlyYears, int fiscalYearEnd)
-{
+int TwoDigitRule(const std::string& label, int tab, int earlyYears, int fiscalYearEnd) {
     int year = std::stoi(label) + (fiscalYearEnd == 12 ? 1900 : 1899);
     if (year < 1980 && tab > earlyYears)
         year += 100;
     return year;
 }
 
-TEST_F(AmortBufferTest, CalendarTabYearsAgreeWithTheTwoDigitRuleAcrossTheCentury)
-{
+TEST_F(AmortBufferTest, CalendarTabYearsAgreeWithTheTwoDigitRuleAcrossTheCentury) {
     Enter(100000, 360, 9, EncodeDate(1975, 3, 1), EncodeDate(1975, 4, 1));
     buffer.Calculate();
     EXPECT_EQ(buffer.EarlyYearsCount(), 5);
@@ -315,8 +298,7 @@ TEST_F(AmortBufferTest, CalendarTabYearsAgreeWithTheTwoDigitRuleAcrossTheCentury
     EXPECT_EQ(buffer.FiscalYearStartOfTab(31), 2005);
 }
 
-TEST_F(AmortBufferTest, NonCalendarTabYearsFollowThePositionOfTheTab)
-{
+TEST_F(AmortBufferTest, NonCalendarTabYearsFollowThePositionOfTheTab) {
     // Fiscal years ending in June from March 1975: "75" starts July 1974, and
     // "80" starts July 1979 (the two-digit rule, whose early years count
     // calendar years, would read that one as 2079).
@@ -337,8 +319,7 @@ TEST_F(AmortBufferTest, NonCalendarTabYearsFollowThePositionOfTheTab)
     EXPECT_EQ(TwoDigitRule("80", 6, buffer.EarlyYearsCount(), 6), 2079);
 }
 
-TEST_F(AmortBufferTest, InitTransferStartsWithTheWindowsDefaults)
-{
+TEST_F(AmortBufferTest, InitTransferStartsWithTheWindowsDefaults) {
     const TcalcAmortSimpleTransferRec& values = buffer.Transfer();
     EXPECT_EQ(values.Labels[0], "&Amount of Loan?:");
     EXPECT_EQ(values.Labels[1], "Initial &Periods? (#):");
@@ -366,8 +347,7 @@ TEST_F(AmortBufferTest, InitTransferStartsWithTheWindowsDefaults)
               EncodeDate(local.tm_year + 1900, local.tm_mon + 1 + skip, 1));
 }
 
-TEST_F(AmortBufferTest, TransferKeepsTheDatePartOnly)
-{
+TEST_F(AmortBufferTest, TransferKeepsTheDatePartOnly) {
     TcalcAmortSimpleTransferRec values = buffer.Transfer();
     values.OriginationDate = EncodeDate(2026, 3, 4) + 0.75;
     values.FirstPaymentDate = EncodeDate(2026, 4, 4) + 0.25;

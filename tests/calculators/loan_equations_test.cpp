@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <string>
-
 #include "calculators/loan_equations.h"
 #include "calculators/plain_loan_math.h"
 #include "finance/date_math.h"
 #include "finance/finance_errors.h"
 #include "support/expect_throw_msg.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
 
 namespace calvora {
 namespace {
@@ -27,7 +26,8 @@ const char* const kNoInterestRate =
     "No interest loans must have the annual interest rate set to 0.0";
 
 // Money figures are compared to the cent.
-#define EXPECT_CENTS(actual, expected) EXPECT_NEAR(static_cast<double>(actual), static_cast<double>(expected), 0.001)
+#define EXPECT_CENTS(actual, expected)                                                             \
+    EXPECT_NEAR(static_cast<double>(actual), static_cast<double>(expected), 0.001)
 
 // --- Plain loans against the annuity formulas --------------------------------
 
@@ -47,20 +47,17 @@ const PlainLoan kPlainLoans[] = {
 
 class PlainLoanTest : public ::testing::TestWithParam<PlainLoan> {
 protected:
-    long double PeriodRate() const
-    {
+    long double PeriodRate() const {
         return GetParam().RatePercent / 100.0L / PeriodsPerYear(GetParam().Frequency);
     }
     void Run(TequLoan& loan, long double amount, int periods, double rateFraction,
-             long double payment) const
-    {
+             long double payment) const {
         loan.Calculate(amount, periods, rateFraction, payment, GetParam().Frequency,
                        GetParam().Frequency, kArrears, amNormal, kLoanDate, 365);
     }
 };
 
-TEST_P(PlainLoanTest, PaymentIsTheLevelAnnuityPayment)
-{
+TEST_P(PlainLoanTest, PaymentIsTheLevelAnnuityPayment) {
     const PlainLoan& c = GetParam();
     TequLoan loan;
     Run(loan, c.Amount, c.Periods, c.RatePercent / 100, 0);
@@ -68,8 +65,7 @@ TEST_P(PlainLoanTest, PaymentIsTheLevelAnnuityPayment)
     EXPECT_CENTS(loan.Payment, testing::LevelPayment(c.Amount, PeriodRate(), c.Periods));
 }
 
-TEST_P(PlainLoanTest, AmountRateAndTermRoundTripFromThePayment)
-{
+TEST_P(PlainLoanTest, AmountRateAndTermRoundTripFromThePayment) {
     const PlainLoan& c = GetParam();
     const long double payment = testing::LevelPayment(c.Amount, PeriodRate(), c.Periods);
 
@@ -93,8 +89,7 @@ TEST_P(PlainLoanTest, AmountRateAndTermRoundTripFromThePayment)
     EXPECT_NEAR(rate.AnnualRate, static_cast<double>(exactPercent), 0.0001);
 }
 
-TEST_P(PlainLoanTest, AllValuesGivenOnANewObjectOnlyTotalsTheInterest)
-{
+TEST_P(PlainLoanTest, AllValuesGivenOnANewObjectOnlyTotalsTheInterest) {
     const PlainLoan& c = GetParam();
     const long double payment = testing::LevelPayment(c.Amount, PeriodRate(), c.Periods);
     TequLoan loan;
@@ -102,16 +97,15 @@ TEST_P(PlainLoanTest, AllValuesGivenOnANewObjectOnlyTotalsTheInterest)
     EXPECT_EQ(loan.SolvedFor, 0);
     EXPECT_CENTS(loan.Payment, payment);
     EXPECT_EQ(loan.Periods, c.Periods);
-    EXPECT_CENTS(loan.TotalInterest,
-                 testing::TotalInterest(Amortize(c.Amount, PeriodRate(), Level(payment, c.Periods))));
+    EXPECT_CENTS(loan.TotalInterest, testing::TotalInterest(Amortize(c.Amount, PeriodRate(),
+                                                                     Level(payment, c.Periods))));
 }
 
 INSTANTIATE_TEST_SUITE_P(LoanEquations, PlainLoanTest, ::testing::ValuesIn(kPlainLoans));
 
 // --- TequLoan ------------------------------------------------------------------
 
-TEST(TequLoanTest, SolvesTheTermAndSolvesItAgainWhenAllFourAreGiven)
-{
+TEST(TequLoanTest, SolvesTheTermAndSolvesItAgainWhenAllFourAreGiven) {
     const long double i = 0.08L / 12;
     const long long expected = testing::PaymentCount(10000, 200, i);
     TequLoan loan;
@@ -120,14 +114,12 @@ TEST(TequLoanTest, SolvesTheTermAndSolvesItAgainWhenAllFourAreGiven)
     EXPECT_EQ(loan.Periods, expected);
 
     // The same object, all four values typed (a wrong count among them).
-    loan.Calculate(10000, 100, 0.08, 200, fqMonthly, fqMonthly, kArrears, amNormal, kLoanDate,
-                   365);
+    loan.Calculate(10000, 100, 0.08, 200, fqMonthly, fqMonthly, kArrears, amNormal, kLoanDate, 365);
     EXPECT_EQ(loan.SolvedFor, 2);
     EXPECT_EQ(loan.Periods, expected);
 }
 
-TEST(TequLoanTest, NoInterestTakesAZeroRateAsGivenAndDividesTheAmount)
-{
+TEST(TequLoanTest, NoInterestTakesAZeroRateAsGivenAndDividesTheAmount) {
     TequLoan loan;
     loan.Calculate(10000, 7, 0, 0, fqMonthly, fqMonthly, kArrears, amNoInterest, kLoanDate, 365);
     EXPECT_EQ(loan.SolvedFor, 4);
@@ -158,8 +150,7 @@ const LoanErrorCase kLoanErrors[] = {
     {"an unknown method", 100000, 360, 0.06, 0, 9, "Unknown Amortization Method."},
 };
 
-TEST(TequLoanTest, RejectsInputsWithTheCatalogueMessage)
-{
+TEST(TequLoanTest, RejectsInputsWithTheCatalogueMessage) {
     for (const auto& c : kLoanErrors) {
         SCOPED_TRACE(c.Name);
         TequLoan loan;
@@ -169,11 +160,9 @@ TEST(TequLoanTest, RejectsInputsWithTheCatalogueMessage)
     }
 }
 
-TEST(TequLoanTest, AFailedCalculationKeepsThePreviousResults)
-{
+TEST(TequLoanTest, AFailedCalculationKeepsThePreviousResults) {
     TequLoan loan;
-    loan.Calculate(100000, 360, 0.06, 0, fqMonthly, fqMonthly, kArrears, amNormal, kLoanDate,
-                   365);
+    loan.Calculate(100000, 360, 0.06, 0, fqMonthly, fqMonthly, kArrears, amNormal, kLoanDate, 365);
     const Extended interest = loan.TotalInterest;
     EXPECT_THROW(loan.Calculate(0, 0, 0.06, 599.55L, fqMonthly, fqMonthly, kArrears, amNormal,
                                 kLoanDate, 365),
@@ -184,45 +173,39 @@ TEST(TequLoanTest, AFailedCalculationKeepsThePreviousResults)
     EXPECT_EQ(loan.Periods, 0);
 }
 
-TEST(TequLoanTest, PaymentsInAdvanceStartOnTheLoanDate)
-{
+TEST(TequLoanTest, PaymentsInAdvanceStartOnTheLoanDate) {
     // An annuity due: the first payment repays principal only.
     const long double i = 0.06L / 12;
     TequLoan loan;
-    loan.Calculate(100000, 360, 0.06, 0, fqMonthly, fqMonthly, kAdvance, amNormal, kLoanDate,
-                   365);
+    loan.Calculate(100000, 360, 0.06, 0, fqMonthly, fqMonthly, kAdvance, amNormal, kLoanDate, 365);
     EXPECT_CENTS(loan.Payment, Cents(100000 / (testing::AnnuityFactor(i, 360) * (1 + i))));
 }
 
 // --- Automobile loan and mortgage ----------------------------------------------
 
-TEST(TequLoanLessDownPaymentTest, PriceLessDownPaymentIsFinanced)
-{
+TEST(TequLoanLessDownPaymentTest, PriceLessDownPaymentIsFinanced) {
     const long double i = 0.07L / 12;
     TequLoanLessDownPayment car;
-    car.Calculate(30000, 5000, 0, 60, 0.07, 0, fqMonthly, fqMonthly, kArrears, amNormal,
-                  kLoanDate, 365);
+    car.Calculate(30000, 5000, 0, 60, 0.07, 0, fqMonthly, fqMonthly, kArrears, amNormal, kLoanDate,
+                  365);
     EXPECT_EQ(car.SolvedFor, 4);
     EXPECT_CENTS(car.Amount, 25000);
     const long double payment = testing::LevelPayment(25000, i, 60);
     EXPECT_CENTS(car.Payment, payment);
-    EXPECT_CENTS(car.TotalInterest,
-                 testing::TotalInterest(Amortize(25000, i, Level(payment, 60))));
+    EXPECT_CENTS(car.TotalInterest, testing::TotalInterest(Amortize(25000, i, Level(payment, 60))));
     EXPECT_CENTS(car.TotalPaid, car.TotalInterest + 25000);
     EXPECT_NEAR(static_cast<double>(car.DownPercent), 16.7, 1e-9); // 5000 / 30000
 }
 
-TEST(TequLoanLessDownPaymentTest, WithNoZeroValueThePaymentIsRecomputed)
-{
+TEST(TequLoanLessDownPaymentTest, WithNoZeroValueThePaymentIsRecomputed) {
     TequLoanLessDownPayment car;
-    car.Calculate(30000, 5000, 25000, 60, 0.07, 123.45L, fqMonthly, fqMonthly, kArrears,
-                  amNormal, kLoanDate, 365);
+    car.Calculate(30000, 5000, 25000, 60, 0.07, 123.45L, fqMonthly, fqMonthly, kArrears, amNormal,
+                  kLoanDate, 365);
     EXPECT_EQ(car.SolvedFor, 4);
     EXPECT_CENTS(car.Payment, testing::LevelPayment(25000, 0.07L / 12, 60));
 }
 
-TEST(TequLoanLessDownPaymentTest, ADownPaymentAboveThePriceLeavesTheLoanToBeSolved)
-{
+TEST(TequLoanLessDownPaymentTest, ADownPaymentAboveThePriceLeavesTheLoanToBeSolved) {
     const long double i = 0.06L / 12;
     TequLoanLessDownPayment car;
     car.Calculate(20000, 25000, 5000, 48, 0.06, 400, fqMonthly, fqMonthly, kArrears, amNormal,
@@ -236,8 +219,7 @@ TEST(TequLoanLessDownPaymentTest, ADownPaymentAboveThePriceLeavesTheLoanToBeSolv
                 std::round(static_cast<double>((20000 - amount) / 20000 * 1000)) / 10, 1e-9);
 }
 
-TEST(TequLoanLessDownPaymentTest, WithoutAPriceTheDownPercentIsZero)
-{
+TEST(TequLoanLessDownPaymentTest, WithoutAPriceTheDownPercentIsZero) {
     TequLoanLessDownPayment car;
     car.Calculate(0, 0, 20000, 48, 0.06, 0, fqMonthly, fqMonthly, kArrears, amNormal, kLoanDate,
                   365);
@@ -246,20 +228,17 @@ TEST(TequLoanLessDownPaymentTest, WithoutAPriceTheDownPercentIsZero)
     EXPECT_TRUE(std::isfinite(static_cast<double>(car.DownPercent)));
 }
 
-TEST(TequLoanLessDownPaymentTest, ASolvedRateIsStoredInPercent)
-{
+TEST(TequLoanLessDownPaymentTest, ASolvedRateIsStoredInPercent) {
     const long double payment = testing::LevelPayment(25000, 0.07L / 12, 60);
     TequLoanLessDownPayment car;
     car.Calculate(30000, 5000, 0, 60, 0, payment, fqMonthly, fqMonthly, kArrears, amNormal,
                   kLoanDate, 365);
     EXPECT_EQ(car.SolvedFor, 3);
     EXPECT_NEAR(car.AnnualRate,
-                static_cast<double>(100 * testing::AnnualRateFor(25000, payment, 60, 12)),
-                0.0001);
+                static_cast<double>(100 * testing::AnnualRateFor(25000, payment, 60, 12)), 0.0001);
 }
 
-TEST(TequLoanLessPctDownTest, AMissingPriceFollowsFromLoanAndDownFraction)
-{
+TEST(TequLoanLessPctDownTest, AMissingPriceFollowsFromLoanAndDownFraction) {
     TequLoanLessPctDown house;
     house.Calculate(0, 0.2, 80000, 360, 0.06, 0, fqMonthly, fqMonthly, kArrears, amNormal,
                     kLoanDate, 365);
@@ -270,8 +249,7 @@ TEST(TequLoanLessPctDownTest, AMissingPriceFollowsFromLoanAndDownFraction)
     EXPECT_CENTS(house.TotalPaid, house.TotalInterest + 80000);
 }
 
-TEST(TequLoanLessPctDownTest, PriceAndFractionGiveTheLoanAndASolvedRateStaysAFraction)
-{
+TEST(TequLoanLessPctDownTest, PriceAndFractionGiveTheLoanAndASolvedRateStaysAFraction) {
     const long double payment = testing::LevelPayment(240000, 0.055L / 12, 300);
     TequLoanLessPctDown house;
     house.Calculate(300000, 0.2, 0, 300, 0, payment, fqMonthly, fqMonthly, kArrears, amNormal,
@@ -283,34 +261,31 @@ TEST(TequLoanLessPctDownTest, PriceAndFractionGiveTheLoanAndASolvedRateStaysAFra
     EXPECT_CENTS(house.DownPayment, 60000);
 }
 
-TEST(TequLoanLessPctDownTest, AllDownWithoutAPriceIsRejected)
-{
+TEST(TequLoanLessPctDownTest, AllDownWithoutAPriceIsRejected) {
     // No price can be derived from a loan with 100 % down.
     TequLoanLessPctDown house;
-    EXPECT_THROW_MSG(house.Calculate(0, 1.0, 80000, 360, 0.06, 0, fqMonthly, fqMonthly,
-                                     kArrears, amNormal, kLoanDate, 365),
+    EXPECT_THROW_MSG(house.Calculate(0, 1.0, 80000, 360, 0.06, 0, fqMonthly, fqMonthly, kArrears,
+                                     amNormal, kLoanDate, 365),
                      ECashScheduleException, kInvalidInputs);
 }
 
 // --- Remaining balance ---------------------------------------------------------
 
-TEST(TequRemainingBalanceTest, BalanceAfterAPaymentMatchesACentByCentAmortization)
-{
+TEST(TequRemainingBalanceTest, BalanceAfterAPaymentMatchesACentByCentAmortization) {
     const long double i = 0.06L / 12;
     const long double payment = testing::LevelPayment(100000, i, 360);
     const auto rows = Amortize(100000, i, Level(payment, 360));
     for (int after : {1, 12, 180, 359}) {
         SCOPED_TRACE(after);
         TequRemainingBalance loan;
-        loan.Calculate(100000, 360, 6, after, fqMonthly, fqMonthly, kArrears, amNormal,
-                       kLoanDate, 365);
+        loan.Calculate(100000, 360, 6, after, fqMonthly, fqMonthly, kArrears, amNormal, kLoanDate,
+                       365);
         EXPECT_CENTS(loan.Payment, payment);
         EXPECT_CENTS(loan.Balance, rows[static_cast<std::size_t>(after)].Balance);
     }
 }
 
-TEST(TequRemainingBalanceTest, RejectsMissingValues)
-{
+TEST(TequRemainingBalanceTest, RejectsMissingValues) {
     struct Case {
         const char* Name;
         long double Amount;
@@ -319,8 +294,9 @@ TEST(TequRemainingBalanceTest, RejectsMissingValues)
         int After;
         const char* Message;
     } const cases[] = {
-        {"after the last payment", 100000, 360, 6, 360, "Total periods must be greater than "
-                                                        "remaining balance period"},
+        {"after the last payment", 100000, 360, 6, 360,
+         "Total periods must be greater than "
+         "remaining balance period"},
         {"after payment 0", 100000, 360, 6, 0, kTooManyUnknowns},
         {"no amount", 0, 360, 6, 12, kTooManyUnknowns},
         {"no rate", 100000, 360, 0, 12, kTooManyUnknowns},
@@ -341,8 +317,7 @@ TEST(TequRemainingBalanceTest, RejectsMissingValues)
     }
 }
 
-TEST(TequRemainingBalanceTest, PeriodsEqualToTheBalancePeriodRaiseAFinanceError)
-{
+TEST(TequRemainingBalanceTest, PeriodsEqualToTheBalancePeriodRaiseAFinanceError) {
     TequRemainingBalance loan;
     EXPECT_THROW(loan.Calculate(100000, 360, 6, 360, fqMonthly, fqMonthly, kArrears, amNormal,
                                 kLoanDate, 365),
@@ -364,8 +339,7 @@ const AcceleratedCase kAccelerated[] = {
     {100000, 360, 6, 360, 50}, {50000, 120, 5, 2, 1000},
 };
 
-TEST(TequAcceleratedPmtTest, NewTermAndInterestSavedMatchACentByCentAmortization)
-{
+TEST(TequAcceleratedPmtTest, NewTermAndInterestSavedMatchACentByCentAmortization) {
     for (const auto& c : kAccelerated) {
         SCOPED_TRACE(::testing::Message() << c.Amount << " from " << c.ExtraStart);
         const long double i = c.RatePercent / 1200.0L;
@@ -389,32 +363,28 @@ TEST(TequAcceleratedPmtTest, NewTermAndInterestSavedMatchACentByCentAmortization
 }
 
 // With no extra amount the raised series is the rest of the regular loan.
-void ExpectTermKeptWithoutExtra(std::uint8_t timing)
-{
+void ExpectTermKeptWithoutExtra(std::uint8_t timing) {
     for (int start : {1, 2, 13, 200}) {
         SCOPED_TRACE(::testing::Message() << "from " << start);
         TequAcceleratedPmt loan;
-        loan.Calculate(100000, 360, 6, start, 0, fqMonthly, fqMonthly, timing, amNormal,
-                       kLoanDate, 365);
+        loan.Calculate(100000, 360, 6, start, 0, fqMonthly, fqMonthly, timing, amNormal, kLoanDate,
+                       365);
         EXPECT_EQ(loan.NewPeriods, 360);
         EXPECT_CENTS(loan.InterestSaved, 0);
     }
 }
 
-TEST(TequAcceleratedPmtTest, NoExtraAmountKeepsTheTermInArrears)
-{
+TEST(TequAcceleratedPmtTest, NoExtraAmountKeepsTheTermInArrears) {
     ExpectTermKeptWithoutExtra(kArrears);
 }
 
-TEST(TequAcceleratedPmtTest, NoExtraAmountKeepsTheTermInAdvance)
-{
+TEST(TequAcceleratedPmtTest, NoExtraAmountKeepsTheTermInAdvance) {
     // The raised series starts on the date of payment ExtraStart, one period
     // after the balance it continues from.
     ExpectTermKeptWithoutExtra(kAdvance);
 }
 
-TEST(TequAcceleratedPmtTest, RejectsAStartOutsideTheTerm)
-{
+TEST(TequAcceleratedPmtTest, RejectsAStartOutsideTheTerm) {
     TequAcceleratedPmt loan;
     EXPECT_THROW_MSG(loan.Calculate(100000, 360, 6, 0, 100, fqMonthly, fqMonthly, kArrears,
                                     amNormal, kLoanDate, 365),
@@ -423,15 +393,14 @@ TEST(TequAcceleratedPmtTest, RejectsAStartOutsideTheTerm)
                                     amNormal, kLoanDate, 365),
                      ECashScheduleException,
                      "'Increase Starts Period' can't be greater than 'Total Periods.'");
-    EXPECT_THROW_MSG(loan.Calculate(0, 360, 0, 12, 100, fqMonthly, fqMonthly, kArrears,
-                                    amNormal, kLoanDate, 365),
+    EXPECT_THROW_MSG(loan.Calculate(0, 360, 0, 12, 100, fqMonthly, fqMonthly, kArrears, amNormal,
+                                    kLoanDate, 365),
                      ECashScheduleException, kTooManyUnknowns);
 }
 
 // --- Balloon payment -----------------------------------------------------------
 
-TEST(TequBalloonPmtTest, SolvesTheBalloonAmount)
-{
+TEST(TequBalloonPmtTest, SolvesTheBalloonAmount) {
     // X = (A - P a(59)) (1 + i)^60: the balloon is payment 60.
     const long double i = 0.06L / 12;
     TequBalloonPmt loan;
@@ -441,21 +410,19 @@ TEST(TequBalloonPmtTest, SolvesTheBalloonAmount)
                  Cents((100000 - 700 * testing::AnnuityFactor(i, 59)) * std::pow(1 + i, 60)));
 }
 
-TEST(TequBalloonPmtTest, SolvesThePaymentBeforeAGivenBalloon)
-{
+TEST(TequBalloonPmtTest, SolvesThePaymentBeforeAGivenBalloon) {
     const long double i = 0.06L / 12;
     TequBalloonPmt loan;
     loan.Calculate(100000, 0.06, 0, 60, 50000, fqMonthly, fqMonthly, kArrears, kLoanDate, 365);
     EXPECT_EQ(loan.SolvedFor, 4);
-    EXPECT_CENTS(loan.Payment, Cents((100000 - 50000 * std::pow(1 + i, -60)) /
-                                     testing::AnnuityFactor(i, 59)));
+    EXPECT_CENTS(loan.Payment,
+                 Cents((100000 - 50000 * std::pow(1 + i, -60)) / testing::AnnuityFactor(i, 59)));
 }
 
-TEST(TequBalloonPmtTest, SolvesTheAmountAndTheRate)
-{
+TEST(TequBalloonPmtTest, SolvesTheAmountAndTheRate) {
     const long double i = 0.06L / 12;
-    const long double amount = Cents(700 * testing::AnnuityFactor(i, 59) +
-                                     50000 * std::pow(1 + i, -60));
+    const long double amount =
+        Cents(700 * testing::AnnuityFactor(i, 59) + 50000 * std::pow(1 + i, -60));
     TequBalloonPmt byAmount;
     byAmount.Calculate(0, 0.06, 700, 60, 50000, fqMonthly, fqMonthly, kArrears, kLoanDate, 365);
     EXPECT_EQ(byAmount.SolvedFor, 1);
@@ -467,8 +434,7 @@ TEST(TequBalloonPmtTest, SolvesTheAmountAndTheRate)
     EXPECT_NEAR(byRate.AnnualRate, 0.06, 0.000001); // a fraction
 }
 
-TEST(TequBalloonPmtTest, FitsAGivenBalloonIntoTheTailOfTheLoan)
-{
+TEST(TequBalloonPmtTest, FitsAGivenBalloonIntoTheTailOfTheLoan) {
     // A level loan paying 200 a month runs c payments; the balloon replaces the
     // payments from the first one after which the balance is within the balloon.
     const long double i = 0.08L / 12;
@@ -488,8 +454,7 @@ TEST(TequBalloonPmtTest, FitsAGivenBalloonIntoTheTailOfTheLoan)
     EXPECT_EQ(loan.TotalInterest, 0);
 }
 
-TEST(TequBalloonPmtTest, RejectsMissingOrMeaninglessBalloons)
-{
+TEST(TequBalloonPmtTest, RejectsMissingOrMeaninglessBalloons) {
     struct Case {
         const char* Name;
         long double Amount;
@@ -509,8 +474,8 @@ TEST(TequBalloonPmtTest, RejectsMissingOrMeaninglessBalloons)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TequBalloonPmt loan;
-        EXPECT_THROW_MSG(loan.Calculate(c.Amount, c.Rate, c.Payment, c.Period, c.Balloon,
-                                        fqMonthly, fqMonthly, kArrears, kLoanDate, 365),
+        EXPECT_THROW_MSG(loan.Calculate(c.Amount, c.Rate, c.Payment, c.Period, c.Balloon, fqMonthly,
+                                        fqMonthly, kArrears, kLoanDate, 365),
                          ECashScheduleException, c.Message);
     }
 }

@@ -1,12 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 // Runs the built calvora-calc program (its path comes from the build) and
@@ -24,24 +22,21 @@ struct Outcome {
     std::string Err;
 };
 
-std::string Slurp(const std::filesystem::path& path)
-{
+std::string Slurp(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-std::string Quoted(const std::string& word)
-{
+std::string Quoted(const std::string& word) {
     std::string quoted = "'";
     for (char c : word)
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 
-Outcome Calc(const std::vector<std::string>& args)
-{
+Outcome Calc(const std::vector<std::string>& args) {
     const auto dir = std::filesystem::temp_directory_path() /
                      ("calvora-calc-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
@@ -58,13 +53,11 @@ Outcome Calc(const std::vector<std::string>& args)
     return run;
 }
 
-bool Contains(const std::string& text, const std::string& part)
-{
+bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
+std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);)
@@ -72,17 +65,15 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-const std::vector<std::string> kStandardLoan{"--amount", "100000", "--periods", "360", "--rate",
-                                             "6", "--loan-date", "2026-01-01"};
+const std::vector<std::string> kStandardLoan{"--amount", "100000", "--periods",   "360",
+                                             "--rate",   "6",      "--loan-date", "2026-01-01"};
 
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more)
-{
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
     args.insert(args.end(), more.begin(), more.end());
     return args;
 }
 
-TEST(CalvoraCalcTest, SolvesThePaymentOfAThirtyYearLoan)
-{
+TEST(CalvoraCalcTest, SolvesThePaymentOfAThirtyYearLoan) {
     const Outcome text = Calc(With({"loan"}, kStandardLoan));
     EXPECT_EQ(text.Status, 0);
     EXPECT_TRUE(text.Err.empty());
@@ -98,27 +89,25 @@ TEST(CalvoraCalcTest, SolvesThePaymentOfAThirtyYearLoan)
     EXPECT_TRUE(Contains(json.Out, "\"payment\": 0.00")) << "inputs keep the unknown as 0";
 }
 
-TEST(CalvoraCalcTest, SolvesTheTermAndTheRateBack)
-{
+TEST(CalvoraCalcTest, SolvesTheTermAndTheRateBack) {
     const Outcome term = Calc({"loan", "--amount", "100000", "--rate", "6", "--payment", "599.55",
-                           "--loan-date", "2026-01-01", "--json"});
+                               "--loan-date", "2026-01-01", "--json"});
     EXPECT_EQ(term.Status, 0);
     EXPECT_TRUE(Contains(term.Out, "\"periods\": 360, \"rate\"")) << term.Out;
     EXPECT_TRUE(Contains(term.Out, "\"solved_for\": \"periods\"")) << term.Out;
 
     const Outcome rate = Calc({"loan", "--amount", "100000", "--periods", "360", "--payment",
-                           "599.55", "--loan-date", "2026-01-01", "--json"});
+                               "599.55", "--loan-date", "2026-01-01", "--json"});
     EXPECT_EQ(rate.Status, 0);
     // 599.55 is the payment of 5.99999 %: the rate reads 6.0000 to four places.
     EXPECT_TRUE(Contains(rate.Out, "\"rate\": 5.9999")) << rate.Out;
     EXPECT_TRUE(Contains(rate.Out, "\"solved_for\": \"rate\"")) << rate.Out;
 }
 
-TEST(CalvoraCalcTest, ScheduleAsCsvHasEveryRowAndTheTotals)
-{
-    const Outcome run = Calc({"schedule", "--amount", "100000", "--periods", "360", "--rate", "6",
-                          "--origination", "2026-01-01", "--first-payment", "2026-02-01",
-                          "--csv"});
+TEST(CalvoraCalcTest, ScheduleAsCsvHasEveryRowAndTheTotals) {
+    const Outcome run =
+        Calc({"schedule", "--amount", "100000", "--periods", "360", "--rate", "6", "--origination",
+              "2026-01-01", "--first-payment", "2026-02-01", "--csv"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto lines = Lines(run.Out);
     ASSERT_EQ(lines.size(), 1u + 361u + 1u);
@@ -132,27 +121,25 @@ TEST(CalvoraCalcTest, ScheduleAsCsvHasEveryRowAndTheTotals)
     EXPECT_TRUE(Contains(lines.back(), ",100000.00,")) << lines.back();
 }
 
-TEST(CalvoraCalcTest, ScheduleJsonCarriesRowsAndAFiscalYear)
-{
+TEST(CalvoraCalcTest, ScheduleJsonCarriesRowsAndAFiscalYear) {
     const Outcome run = Calc({"schedule", "--amount", "20000", "--periods", "24", "--rate", "6",
-                          "--origination", "2024-01-15", "--first-payment", "2024-02-15",
-                          "--fiscal-year-end", "6", "--fiscal-year", "25", "--json"});
+                              "--origination", "2024-01-15", "--first-payment", "2024-02-15",
+                              "--fiscal-year-end", "6", "--fiscal-year", "25", "--json"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_TRUE(Contains(run.Out, "\"rows\": [{\"period\": 0, \"label\": \"Init/1\"")) << run.Out;
     EXPECT_TRUE(Contains(run.Out, "\"fiscal_year\": {\"label\": \"25\", \"first_period\": 6, "
                                   "\"last_period\": 17"))
         << run.Out;
 
-    const Outcome missing = Calc({"schedule", "--amount", "20000", "--periods", "24", "--rate", "6",
-                              "--origination", "2024-01-15", "--first-payment", "2024-02-15",
-                              "--fiscal-year", "40"});
+    const Outcome missing =
+        Calc({"schedule", "--amount", "20000", "--periods", "24", "--rate", "6", "--origination",
+              "2024-01-15", "--first-payment", "2024-02-15", "--fiscal-year", "40"});
     EXPECT_EQ(missing.Status, 2);
     EXPECT_TRUE(missing.Out.empty());
     EXPECT_TRUE(Contains(missing.Err, "fiscal year 40")) << missing.Err;
 }
 
-TEST(CalvoraCalcTest, CalculationErrorsPrintTheCatalogueMessageAndExitOne)
-{
+TEST(CalvoraCalcTest, CalculationErrorsPrintTheCatalogueMessageAndExitOne) {
     struct Case {
         std::vector<std::string> Args;
         const char* Message;
@@ -161,8 +148,7 @@ TEST(CalvoraCalcTest, CalculationErrorsPrintTheCatalogueMessageAndExitOne)
          "Too many unknowns. Enter only one zero value.\n"},
         {{"schedule", "--amount", "100000", "--rate", "6"},
          "Too many unknowns. Enter only one zero value.\n"},
-        {{"balloon", "--amount", "100000", "--rate", "6", "--payment", "700"},
-         "Invalid inputs.\n"},
+        {{"balloon", "--amount", "100000", "--rate", "6", "--payment", "700"}, "Invalid inputs.\n"},
         {{"remaining-balance", "--amount", "100000", "--periods", "360", "--rate", "6",
           "--balance-after", "360"},
          "Total periods must be greater than remaining balance period\n"},
@@ -181,8 +167,7 @@ TEST(CalvoraCalcTest, CalculationErrorsPrintTheCatalogueMessageAndExitOne)
     }
 }
 
-TEST(CalvoraCalcTest, UsageErrorsNameTheProblemAndExitTwo)
-{
+TEST(CalvoraCalcTest, UsageErrorsNameTheProblemAndExitTwo) {
     struct Case {
         std::vector<std::string> Args;
         const char* Mentions;
@@ -207,17 +192,15 @@ TEST(CalvoraCalcTest, UsageErrorsNameTheProblemAndExitTwo)
     }
 }
 
-TEST(CalvoraCalcTest, HelpForTheProgramAndEachCommand)
-{
+TEST(CalvoraCalcTest, HelpForTheProgramAndEachCommand) {
     const Outcome program = Calc({"--help"});
     EXPECT_EQ(program.Status, 0);
-    for (const char* command : {"loan", "auto", "mortgage", "accelerated", "balloon",
-                                "remaining-balance", "schedule"}) {
+    for (const char* command :
+         {"loan", "auto", "mortgage", "accelerated", "balloon", "remaining-balance", "schedule"}) {
         EXPECT_TRUE(Contains(program.Out, std::string("  ") + command + " ")) << command;
         const Outcome help = Calc({command, "--help"});
         EXPECT_EQ(help.Status, 0) << command;
-        EXPECT_TRUE(Contains(help.Out, std::string("Usage: calvora-calc ") + command))
-            << help.Out;
+        EXPECT_TRUE(Contains(help.Out, std::string("Usage: calvora-calc ") + command)) << help.Out;
         EXPECT_TRUE(Contains(help.Out, "--json")) << command;
     }
 }

@@ -1,17 +1,15 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "cli/cli_names.h"
 #include "cli/cli_options.h"
 #include "finance/date_math.h"
 
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
 namespace calvora::cli {
 namespace {
 
-OptionSet Sample()
-{
+OptionSet Sample() {
     return OptionSet("sample", "A sample command.",
                      {{"amount", "MONEY", "an amount"},
                       {"count", "COUNT", "a count"},
@@ -20,8 +18,7 @@ OptionSet Sample()
                       {"json", "", "a flag"}});
 }
 
-TEST(OptionSetTest, ReadsSpaceAndEqualsFormsAndKeepsTheLastRepetition)
-{
+TEST(OptionSetTest, ReadsSpaceAndEqualsFormsAndKeepsTheLastRepetition) {
     OptionSet options = Sample();
     options.Parse({"--amount", "100000", "--count=360", "--json", "--amount=2.5"});
     EXPECT_EQ(options.Number("amount"), 2.5L);
@@ -33,14 +30,13 @@ TEST(OptionSetTest, ReadsSpaceAndEqualsFormsAndKeepsTheLastRepetition)
     EXPECT_EQ(options.Choice("frequency", PaymentFrequencyNames(), fqMonthly), fqMonthly);
 }
 
-TEST(OptionSetTest, RejectsWhatItCannotRead)
-{
+TEST(OptionSetTest, RejectsWhatItCannotRead) {
     const std::vector<std::vector<std::string>> bad{
-        {"--colour", "red"},     // unknown option
-        {"--amount"},            // missing value
-        {"--json=yes"},          // value for a flag
-        {"100000"},              // stray word
-        {"-a", "1"},             // not a long option
+        {"--colour", "red"}, // unknown option
+        {"--amount"},        // missing value
+        {"--json=yes"},      // value for a flag
+        {"100000"},          // stray word
+        {"-a", "1"},         // not a long option
     };
     for (const auto& args : bad) {
         OptionSet options = Sample();
@@ -48,25 +44,23 @@ TEST(OptionSetTest, RejectsWhatItCannotRead)
     }
 }
 
-TEST(OptionSetTest, HelpListsEveryOption)
-{
+TEST(OptionSetTest, HelpListsEveryOption) {
     const std::string help = Sample().HelpText();
-    for (const char* name : {"--amount MONEY", "--count COUNT", "--date YYYY-MM-DD", "--json",
-                             "--help"})
+    for (const char* name :
+         {"--amount MONEY", "--count COUNT", "--date YYYY-MM-DD", "--json", "--help"})
         EXPECT_NE(help.find(name), std::string::npos) << name;
 }
 
-TEST(ParseValueTest, NumbersAreStrictDecimals)
-{
+TEST(ParseValueTest, NumbersAreStrictDecimals) {
     struct Case {
         const char* Text;
         bool Valid;
         long double Value;
     } const cases[] = {
-        {"100000", true, 100000},  {"6.25", true, 6.25L}, {"-3", true, -3}, {".5", true, 0.5L},
-        {"+7.", true, 7},          {"", false, 0},        {"1e5", false, 0}, {"nan", false, 0},
-        {"inf", false, 0},         {"1,000", false, 0},   {"1.2.3", false, 0}, {" 5", false, 0},
-        {"0x10", false, 0},        {"-", false, 0},
+        {"100000", true, 100000}, {"6.25", true, 6.25L}, {"-3", true, -3},    {".5", true, 0.5L},
+        {"+7.", true, 7},         {"", false, 0},        {"1e5", false, 0},   {"nan", false, 0},
+        {"inf", false, 0},        {"1,000", false, 0},   {"1.2.3", false, 0}, {" 5", false, 0},
+        {"0x10", false, 0},       {"-", false, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Text);
@@ -80,8 +74,7 @@ TEST(ParseValueTest, NumbersAreStrictDecimals)
     EXPECT_EQ(ParseInteger("-12", "count"), -12);
 }
 
-TEST(ParseValueTest, DatesAreRealCalendarDays)
-{
+TEST(ParseValueTest, DatesAreRealCalendarDays) {
     EXPECT_EQ(ParseIsoDate("2026-01-01", "date"), EncodeDate(2026, 1, 1));
     EXPECT_EQ(ParseIsoDate("2024-02-29", "date"), EncodeDate(2024, 2, 29));
     for (const char* text : {"2023-02-29", "2026-13-01", "2026-00-10", "2026-04-31", "26-01-01",
@@ -90,8 +83,7 @@ TEST(ParseValueTest, DatesAreRealCalendarDays)
     EXPECT_EQ(FormatIsoDate(EncodeDate(1999, 12, 31)), "1999-12-31");
 }
 
-TEST(ParseValueTest, NamesMapToTheFinancialCodes)
-{
+TEST(ParseValueTest, NamesMapToTheFinancialCodes) {
     EXPECT_EQ(ParseChoice("daily", PaymentFrequencyNames(), "frequency"), fqDaily);
     EXPECT_EQ(ParseChoice("annually", PaymentFrequencyNames(), "frequency"), fqAnnually);
     EXPECT_EQ(ParseChoice("every-4-weeks", PaymentFrequencyNames(), "frequency"), fqEvery4Weeks);
@@ -101,8 +93,7 @@ TEST(ParseValueTest, NamesMapToTheFinancialCodes)
     EXPECT_EQ(ParseChoice("rule-of-78", AmortizationMethodNames(), "method"), amRule78);
     EXPECT_EQ(ParseChoice("with-first", PointsPaidNames(), "points-paid"), ppWithFirst);
     EXPECT_EQ(ParseChoice("none", OddDaysPaidNames(), "odd-days-paid"), odNone);
-    EXPECT_EQ(ParseChoice("reduce-all", ShortPeriodPaidNames(), "short-period-paid"),
-              spReduceAll);
+    EXPECT_EQ(ParseChoice("reduce-all", ShortPeriodPaidNames(), "short-period-paid"), spReduceAll);
     // Compounding-only words are not payment periods.
     EXPECT_THROW(ParseChoice("exact", PaymentFrequencyNames(), "frequency"), EUsageError);
     EXPECT_THROW(ParseChoice("Monthly", PaymentFrequencyNames(), "frequency"), EUsageError);
