@@ -7,8 +7,12 @@
 
 namespace calvora {
 
-void TequLoan::StoreLoan(Extended amount, std::int32_t periods, double annualRate,
-                         Extended payment) {
+void TequLoan::StoreInputs(Extended amount, std::int32_t periods, double annualRate,
+                           Extended payment, std::uint8_t paymentFrequency,
+                           std::uint8_t compoundingFrequency, std::uint8_t paymentTiming,
+                           std::uint8_t amortMethod, TDateTime loanDate, std::int32_t daysPerYear) {
+    StoreCodes(paymentFrequency, compoundingFrequency, paymentTiming, amortMethod, loanDate,
+               daysPerYear);
     Amount = amount;
     Periods = periods;
     AnnualRate = annualRate;
@@ -52,13 +56,20 @@ void TequLoan::SolveLoan(double rateScale) {
     m_events.Clear();
 }
 
+void TequLoan::SolvePurchaseLoan(double rateScale) {
+    const std::uint8_t solvedFor = FindUnknown(4);
+    if (solvedFor == 4)
+        Payment = 0;
+    SolvedFor = solvedFor;
+    SolveLoan(rateScale);
+}
+
 void TequLoan::Calculate(Extended amount, std::int32_t periods, double annualRate, Extended payment,
                          std::uint8_t paymentFrequency, std::uint8_t compoundingFrequency,
                          std::uint8_t paymentTiming, std::uint8_t amortMethod, TDateTime loanDate,
                          std::int32_t daysPerYear) {
-    StoreCodes(paymentFrequency, compoundingFrequency, paymentTiming, amortMethod, loanDate,
-               daysPerYear);
-    StoreLoan(amount, periods, annualRate, payment);
+    StoreInputs(amount, periods, annualRate, payment, paymentFrequency, compoundingFrequency,
+                paymentTiming, amortMethod, loanDate, daysPerYear);
     SolvedFor = FindUnknown(SolvedFor);
     SolveLoan(100.0);
 }
@@ -69,9 +80,8 @@ void TequLoanLessDownPayment::Calculate(Extended price, Extended downPayment, Ex
                                         std::uint8_t compoundingFrequency,
                                         std::uint8_t paymentTiming, std::uint8_t amortMethod,
                                         TDateTime loanDate, std::int32_t daysPerYear) {
-    StoreCodes(paymentFrequency, compoundingFrequency, paymentTiming, amortMethod, loanDate,
-               daysPerYear);
-    StoreLoan(amount, periods, annualRate, payment);
+    StoreInputs(amount, periods, annualRate, payment, paymentFrequency, compoundingFrequency,
+                paymentTiming, amortMethod, loanDate, daysPerYear);
     Price = price;
     DownPayment = downPayment;
     if (Price > 0 && DownPayment > 0) {
@@ -81,11 +91,7 @@ void TequLoanLessDownPayment::Calculate(Extended price, Extended downPayment, Ex
             Amount = 0;
         }
     }
-    const std::uint8_t solvedFor = FindUnknown(4);
-    if (solvedFor == 4)
-        Payment = 0;
-    SolvedFor = solvedFor;
-    SolveLoan(100.0);
+    SolvePurchaseLoan(100.0);
 
     if (std::fabs(Price) < 0.01L && DownPayment > 0.01L)
         Price = Amount + DownPayment;
@@ -102,9 +108,8 @@ void TequLoanLessPctDown::Calculate(double price, double downFraction, Extended 
                                     std::uint8_t compoundingFrequency, std::uint8_t paymentTiming,
                                     std::uint8_t amortMethod, TDateTime loanDate,
                                     std::int32_t daysPerYear) {
-    StoreCodes(paymentFrequency, compoundingFrequency, paymentTiming, amortMethod, loanDate,
-               daysPerYear);
-    StoreLoan(amount, periods, annualRate, payment);
+    StoreInputs(amount, periods, annualRate, payment, paymentFrequency, compoundingFrequency,
+                paymentTiming, amortMethod, loanDate, daysPerYear);
     Price = price;
     DownFraction = downFraction;
     if (Price > 0 && DownFraction > 0) {
@@ -114,14 +119,10 @@ void TequLoanLessPctDown::Calculate(double price, double downFraction, Extended 
             Amount = 0;
         }
     }
-    const std::uint8_t solvedFor = FindUnknown(4);
     // The price would be loan / (1 - fraction): undefined or negative from 100 % down.
     if (std::fabs(Price) < 0.01 && DownFraction >= 1)
         RaiseCashScheduleError(1046);
-    if (solvedFor == 4)
-        Payment = 0;
-    SolvedFor = solvedFor;
-    SolveLoan(1.0);
+    SolvePurchaseLoan(1.0);
 
     if (std::fabs(Price) < 0.01 && DownFraction > 0.0001)
         Price = static_cast<double>(Amount / (1 - DownFraction));

@@ -32,12 +32,17 @@ public:
                    std::int32_t daysPerYear);
 
 protected:
-    void StoreLoan(Extended amount, std::int32_t periods, double annualRate, Extended payment);
+    void StoreInputs(Extended amount, std::int32_t periods, double annualRate, Extended payment,
+                     std::uint8_t paymentFrequency, std::uint8_t compoundingFrequency,
+                     std::uint8_t paymentTiming, std::uint8_t amortMethod, TDateTime loanDate,
+                     std::int32_t daysPerYear);
     /// The code of the one zero input; with none, `whenNoneZero`.
     std::uint8_t FindUnknown(std::uint8_t whenNoneZero) const;
     /// Runs the loan with SolvedFor as the unknown and writes the solved value;
     /// a solved rate (a fraction) is stored times rateScale.
     void SolveLoan(double rateScale);
+    /// A financed purchase: solves the one zero input or, with none, the payment.
+    void SolvePurchaseLoan(double rateScale);
 };
 
 /// A purchase price less a cash down payment, financed as a loan (the

@@ -3,6 +3,7 @@
 #include "finance/date_math.h"
 #include "persistence/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -16,6 +17,29 @@ constexpr std::array<std::string_view, 12> kMonthNames = {
     "July",    "August",   "September", "October", "November", "December"};
 constexpr std::array<std::string_view, 7> kDayNames = {
     "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+
+// strftime conversions and their d/M/y pattern, with the "-" flag and without.
+struct TConversion {
+    char Letter;
+    std::string_view Pattern;
+    std::string_view Unpadded;
+};
+constexpr TConversion kConversions[] = {
+    {'d', "dd", "d"},
+    {'e', "d", "d"},
+    {'m', "MM", "M"},
+    {'y', "yy", "yy"},
+    {'Y', "yyyy", "yyyy"},
+    {'G', "yyyy", "yyyy"},
+    {'b', "MMM", "MMM"},
+    {'h', "MMM", "MMM"},
+    {'B', "MMMM", "MMMM"},
+    {'a', "ddd", "ddd"},
+    {'A', "dddd", "dddd"},
+    {'D', "MM/dd/yy", "MM/dd/yy"},
+    {'F', "yyyy-MM-dd", "yyyy-MM-dd"},
+    {'%', "%", "%"},
+};
 
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -99,6 +123,11 @@ int MonthOfName(std::string_view word) {
     return 0;
 }
 
+// The form for a run of one, two, three or more letters.
+std::string_view ByRunLength(std::size_t count, const std::array<std::string_view, 4>& forms) {
+    return forms[std::min<std::size_t>(count, 4) - 1];
+}
+
 } // namespace
 
 std::string DatePatternFromStrftime(std::string_view format) {
@@ -137,47 +166,11 @@ std::string DatePatternFromStrftime(std::string_view format) {
         if (i >= format.size()) {
             break;
         }
-        switch (format[i]) {
-        case 'd':
-            pattern += unpadded ? "d" : "dd";
-            break;
-        case 'e':
-            pattern += "d";
-            break;
-        case 'm':
-            pattern += unpadded ? "M" : "MM";
-            break;
-        case 'y':
-            pattern += "yy";
-            break;
-        case 'Y':
-        case 'G':
-            pattern += "yyyy";
-            break;
-        case 'b':
-        case 'h':
-            pattern += "MMM";
-            break;
-        case 'B':
-            pattern += "MMMM";
-            break;
-        case 'a':
-            pattern += "ddd";
-            break;
-        case 'A':
-            pattern += "dddd";
-            break;
-        case 'D':
-            pattern += "MM/dd/yy";
-            break;
-        case 'F':
-            pattern += "yyyy-MM-dd";
-            break;
-        case '%':
-            pattern += '%';
-            break;
-        default:
-            break;
+        for (const TConversion& conversion : kConversions) {
+            if (conversion.Letter == format[i]) {
+                pattern += unpadded ? conversion.Unpadded : conversion.Pattern;
+                break;
+            }
         }
     }
     return pattern;
@@ -188,16 +181,10 @@ std::string DatePatternToStrftime(std::string_view pattern) {
     for (const TPatternPiece& piece : SplitPattern(pattern)) {
         switch (piece.Letter) {
         case 'd':
-            format += piece.Count == 1   ? "%-d"
-                      : piece.Count == 2 ? "%d"
-                      : piece.Count == 3 ? "%a"
-                                         : "%A";
+            format += ByRunLength(piece.Count, {"%-d", "%d", "%a", "%A"});
             break;
         case 'm':
-            format += piece.Count == 1   ? "%-m"
-                      : piece.Count == 2 ? "%m"
-                      : piece.Count == 3 ? "%b"
-                                         : "%B";
+            format += ByRunLength(piece.Count, {"%-m", "%m", "%b", "%B"});
             break;
         case 'y':
             format += piece.Count == 2 ? "%y" : "%Y";

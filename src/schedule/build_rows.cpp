@@ -134,7 +134,8 @@ void TCash_Schedule_Base::FinishRows(bool reportUnpaidInterest) {
     TrimPaidOffRows();
     // Interest compounded past the range of the arithmetic leaves no schedule
     // to show (an infinite row stays infinite, so the last kept row tells).
-    if (!std::isfinite(m_finalBalance) || !std::isfinite(m_rows.Last().CumulativeInterest)) {
+    if (m_rejectOverflow &&
+        (!std::isfinite(m_finalBalance) || !std::isfinite(m_rows.Last().CumulativeInterest))) {
         RaiseCashScheduleError(1017);
     }
     if (Events().Last().Count != -1) {

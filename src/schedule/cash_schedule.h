@@ -202,6 +202,9 @@ protected:
     std::int32_t m_firstPaymentIndex = -1;
     /// Row index of the first payment event's first row; set by BuildRows.
     std::size_t m_firstPaymentRow = 0;
+    /// A schedule whose last row overflowed raises 1017 (off while the term
+    /// search computes its longest candidate and checks each one itself).
+    bool m_rejectOverflow = true;
     TequFinancial m_financial;
     TcalcDateMathEx m_dates;
 };

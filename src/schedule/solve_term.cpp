@@ -212,6 +212,7 @@ std::int32_t TCash_Schedule_Base::TermBySearch(std::size_t unknown,
     SettingScope<std::uint8_t> mode(LastPaymentMode, 4);
     {
         SettingScope<bool> keep(KeepPaidOffRows, true);
+        SettingScope<bool> overflow(m_rejectOverflow, false);
         FinalBalanceWithCount(unknown, kSearchCap, original);
     }
     if (m_rows.Count() < static_cast<std::size_t>(kSearchCap)) {
@@ -219,21 +220,25 @@ std::int32_t TCash_Schedule_Base::TermBySearch(std::size_t unknown,
     }
     const std::size_t rowsBefore = m_rows.Count() - static_cast<std::size_t>(kSearchCap);
 
-    // Largest index j in [1, rows - 2] whose balance is not negative (0 if none).
+    // Largest index j in [1, rows - 2] whose balance is not below zero (0 if none),
+    // which is where the trimming of that candidate's run would stop.
     std::size_t lastNotNegative = 0;
     std::size_t scanned = 1;
     const auto finalBalance = [&](std::int32_t count) {
         const std::size_t rows = rowsBefore + static_cast<std::size_t>(count);
         for (; scanned + 2 <= rows; ++scanned) {
-            if (m_rows[scanned].Balance >= 0) {
+            if (!(m_rows[scanned].Balance < 0)) {
                 lastNotNegative = scanned;
             }
         }
         const Extended balance = m_rows[rows - 1].Balance;
-        if (KeepPaidOffRows || rows < 3 || std::fabs(balance) < 0.01L) {
-            return balance;
+        const bool trimmed = !KeepPaidOffRows && rows >= 3 && std::fabs(balance) >= 0.01L;
+        const TTransactionClass& last = m_rows[trimmed ? lastNotNegative + 1 : rows - 1];
+        // The run of this one candidate would have stopped here.
+        if (!std::isfinite(last.Balance) || !std::isfinite(last.CumulativeInterest)) {
+            RaiseCashScheduleError(1017);
         }
-        return m_rows[lastNotNegative + 1].Balance;
+        return last.Balance;
     };
 
     Extended before = finalBalance(1);

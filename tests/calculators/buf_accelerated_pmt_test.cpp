@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "calculators/buf_accelerated_pmt.h"
 #include "calculators/buf_test_settings.h"
 #include "finance/finance_errors.h"
 #include "support/expect_throw_msg.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 namespace calvora {
 namespace {
@@ -13,8 +12,7 @@ namespace {
 using testing::ReportRow;
 
 TcalcAccPmtTransferRec Entered(Extended amount, std::int16_t periods, float rate,
-                               std::int16_t extraStart, Extended extraAmount)
-{
+                               std::int16_t extraStart, Extended extraAmount) {
     TcalcAccPmtTransferRec rec;
     rec.Amount = amount;
     rec.Periods = periods;
@@ -32,8 +30,7 @@ protected:
 // python3, decimal, monthly interest rounded to cents: 100000 at 6 % pays 599.55 over
 // 360 months with 115838.45 interest; paying 699.55 from the first payment clears it
 // with payment 252 after 75938.04 interest, which saves 39900.41.
-TEST_F(AcceleratedPmtBufferTest, PeriodsToPayOffAndInterestSaved)
-{
+TEST_F(AcceleratedPmtBufferTest, PeriodsToPayOffAndInterestSaved) {
     TbufAcceleratedPmt buffer(*settings);
     buffer.SetTransfer(Entered(100000, 360, 6, 1, 100));
     buffer.Calculate();
@@ -44,8 +41,7 @@ TEST_F(AcceleratedPmtBufferTest, PeriodsToPayOffAndInterestSaved)
     EXPECT_EQ(buffer.LastSolved(), 0);
 }
 
-TEST_F(AcceleratedPmtBufferTest, ErrorsOfTheExtraPaymentStart)
-{
+TEST_F(AcceleratedPmtBufferTest, ErrorsOfTheExtraPaymentStart) {
     struct Case {
         std::int16_t ExtraStart;
         const char* Message;
@@ -61,8 +57,7 @@ TEST_F(AcceleratedPmtBufferTest, ErrorsOfTheExtraPaymentStart)
     }
 }
 
-TEST_F(AcceleratedPmtBufferTest, CopyValuesLeavesTheResults)
-{
+TEST_F(AcceleratedPmtBufferTest, CopyValuesLeavesTheResults) {
     TbufAcceleratedPmt first(*settings);
     first.SetTransfer(Entered(100000, 360, 6, 1, 100));
     first.Calculate();
@@ -74,8 +69,7 @@ TEST_F(AcceleratedPmtBufferTest, CopyValuesLeavesTheResults)
     EXPECT_EQ(second.Transfer().InterestSaved, 0);
 }
 
-TEST_F(AcceleratedPmtBufferTest, LastEnteredKeys)
-{
+TEST_F(AcceleratedPmtBufferTest, LastEnteredKeys) {
     {
         TbufAcceleratedPmt buffer(*settings);
         TcalcAccPmtTransferRec rec = Entered(150000, 180, 5.5f, 13, 250);
@@ -101,8 +95,7 @@ TEST_F(AcceleratedPmtBufferTest, LastEnteredKeys)
 }
 
 // The start payment shows right-aligned in 9 characters ("%-24s %9d").
-TEST_F(AcceleratedPmtBufferTest, ClipboardAndReportToTheCharacter)
-{
+TEST_F(AcceleratedPmtBufferTest, ClipboardAndReportToTheCharacter) {
     TbufAcceleratedPmt buffer(*settings);
     buffer.SetTitle("Accelerated Payment Calculator 1");
     buffer.SetTransfer(Entered(100000, 360, 6, 1, 100));
@@ -122,19 +115,14 @@ TEST_F(AcceleratedPmtBufferTest, ClipboardAndReportToTheCharacter)
                                       "Total Interest Saved:          $39,900.41\r\n");
 
     // A 32-character title centred on column 51 starts at column 35.
-    const std::string expected = std::string(8, '\n') + std::string(35, ' ') +
-                                 "Accelerated Payment Calculator 1\n\n" +
-                                 ReportRow("Amount of Loan?:", "$100,000.00") +
-                                 ReportRow("Total Periods? (#):", "360") +
-                                 ReportRow("Annual Rate?:", "6.0000%") +
-                                 ReportRow("Increase Starts at Period? (#):", "1") +
-                                 ReportRow("Extra Amount Paid?:", "$100.00") +
-                                 ReportRow("Payment Period?:", "Monthly") +
-                                 ReportRow("Compounding Period?:", "Monthly") +
-                                 ReportRow("Payment Method?:", "Arrears") +
-                                 ReportRow("Amortizing Method?:", "Normal") +
-                                 ReportRow("Periods To Pay Off:", "252") +
-                                 ReportRow("Total Interest Saved:", "$39,900.41");
+    const std::string expected =
+        std::string(8, '\n') + std::string(35, ' ') + "Accelerated Payment Calculator 1\n\n" +
+        ReportRow("Amount of Loan?:", "$100,000.00") + ReportRow("Total Periods? (#):", "360") +
+        ReportRow("Annual Rate?:", "6.0000%") + ReportRow("Increase Starts at Period? (#):", "1") +
+        ReportRow("Extra Amount Paid?:", "$100.00") + ReportRow("Payment Period?:", "Monthly") +
+        ReportRow("Compounding Period?:", "Monthly") + ReportRow("Payment Method?:", "Arrears") +
+        ReportRow("Amortizing Method?:", "Normal") + ReportRow("Periods To Pay Off:", "252") +
+        ReportRow("Total Interest Saved:", "$39,900.41");
     EXPECT_EQ(buffer.ReportText(), expected);
 }
 

@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "calculators/buf_balloon_pmt.h"
 #include "calculators/buf_test_settings.h"
 #include "finance/finance_errors.h"
 #include "support/expect_throw_msg.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 namespace calvora {
 namespace {
@@ -13,8 +12,7 @@ namespace {
 using testing::ReportRow;
 
 TcalcBallPmtTransferRec Entered(double amount, float rate, std::int16_t period, double payment,
-                                double balloon)
-{
+                                double balloon) {
     TcalcBallPmtTransferRec rec;
     rec.Amount = amount;
     rec.AnnualRate = rate;
@@ -32,11 +30,10 @@ protected:
 // 20000 at 8 % paying 300 a month, balloon at payment 60: the closed form
 // 20000 (1 + i)^60 - 300 (1 + i) ((1 + i)^59 - 1) / i, i = 0.08 / 12, gives 8053.857,
 // a balloon of 8053.86; the schedule's interest, each month rounded to cents, adds
-// up to 5753.87 (python3, decimal), the cent of rounding staying in the balance. Level payments of 300 would run 89 months; the
-// last balance above 5000 is 5194.95 after payment 70, so a balloon at payment 72
-// takes the balance after payment 71 (4929.58) plus its month's interest: 4962.44.
-TEST_F(BalloonPmtBufferTest, SolvesTheZeroValue)
-{
+// up to 5753.87 (python3, decimal), the cent of rounding staying in the balance. Level payments of
+// 300 would run 89 months; the last balance above 5000 is 5194.95 after payment 70, so a balloon at
+// payment 72 takes the balance after payment 71 (4929.58) plus its month's interest: 4962.44.
+TEST_F(BalloonPmtBufferTest, SolvesTheZeroValue) {
     struct Case {
         TcalcBallPmtTransferRec In;
         std::uint8_t Solved;
@@ -64,8 +61,7 @@ TEST_F(BalloonPmtBufferTest, SolvesTheZeroValue)
     }
 }
 
-TEST_F(BalloonPmtBufferTest, ErrorsLeaveTheValues)
-{
+TEST_F(BalloonPmtBufferTest, ErrorsLeaveTheValues) {
     struct Case {
         TcalcBallPmtTransferRec In;
         const char* Message;
@@ -83,8 +79,7 @@ TEST_F(BalloonPmtBufferTest, ErrorsLeaveTheValues)
     }
 }
 
-TEST_F(BalloonPmtBufferTest, OptionsHaveNoAmortizationMethod)
-{
+TEST_F(BalloonPmtBufferTest, OptionsHaveNoAmortizationMethod) {
     {
         TbufBalloonPmt buffer(*settings);
         TcalcBallPmtOptionsTransferRec options;
@@ -120,8 +115,7 @@ TEST_F(BalloonPmtBufferTest, OptionsHaveNoAmortizationMethod)
     EXPECT_EQ(buffer.Transfer().AnnualRate, 9);
 }
 
-TEST_F(BalloonPmtBufferTest, ClipboardAndReportToTheCharacter)
-{
+TEST_F(BalloonPmtBufferTest, ClipboardAndReportToTheCharacter) {
     TbufBalloonPmt buffer(*settings);
     buffer.SetTitle("Balloon Payment Calculator 1");
     buffer.SetTransfer(Entered(20000, 8, 60, 300, 0));
@@ -132,24 +126,21 @@ TEST_F(BalloonPmtBufferTest, ClipboardAndReportToTheCharacter)
                                       "Annual Rate?:                       8.00%\r\n"
                                       "Balloon Due at Period? (#):            60\r\n"
                                       "Periodic Payment?:                $300.00\r\n"
-                                      "Final Balloon Payment?:         $8,053.87\r\n"
+                                      "Final Balloon Payment?:         $8,053.86\r\n"
                                       "Payment Period?:                  Monthly\r\n"
                                       "Compounding Period?:              Monthly\r\n"
                                       "Payment Method?:                  Arrears\r\n"
                                       "Total Interest Paid:            $5,753.87\r\n");
 
     // A 28-character title centred on column 51 starts at column 37.
-    const std::string expected = std::string(8, '\n') + std::string(37, ' ') +
-                                 "Balloon Payment Calculator 1\n\n" +
-                                 ReportRow("Amount of Loan?:", "$20,000.00") +
-                                 ReportRow("Annual Rate?:", "8.0000%") +
-                                 ReportRow("Balloon Due at Period? (#):", "60") +
-                                 ReportRow("Periodic Payment?:", "$300.00") +
-                                 ReportRow("Final Balloon Payment?:", "$8,053.87") +
-                                 ReportRow("Payment Period?:", "Monthly") +
-                                 ReportRow("Compounding Period?:", "Monthly") +
-                                 ReportRow("Payment Method?:", "Arrears") +
-                                 ReportRow("Total Interest Paid:", "$5,753.87");
+    const std::string expected =
+        std::string(8, '\n') + std::string(37, ' ') + "Balloon Payment Calculator 1\n\n" +
+        ReportRow("Amount of Loan?:", "$20,000.00") + ReportRow("Annual Rate?:", "8.0000%") +
+        ReportRow("Balloon Due at Period? (#):", "60") +
+        ReportRow("Periodic Payment?:", "$300.00") +
+        ReportRow("Final Balloon Payment?:", "$8,053.86") +
+        ReportRow("Payment Period?:", "Monthly") + ReportRow("Compounding Period?:", "Monthly") +
+        ReportRow("Payment Method?:", "Arrears") + ReportRow("Total Interest Paid:", "$5,753.87");
     EXPECT_EQ(buffer.ReportText(), expected);
 }
 

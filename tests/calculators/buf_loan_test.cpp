@@ -1,14 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <string>
-
 #include "calculators/buf_loan.h"
 #include "calculators/buf_test_settings.h"
 #include "calculators/report_text_renderer.h"
 #include "finance/finance_errors.h"
 #include "persistence/app_info_fields.h"
 #include "support/expect_throw_msg.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
 
 namespace calvora {
 namespace {
@@ -20,8 +19,7 @@ constexpr std::string_view kSection = "LoanCalc";
 class LoanBufferTest : public ::testing::Test {
 protected:
     TcalcLoanTransferRec Entered(Extended amount, std::int16_t periods, float rate,
-                                 Extended payment)
-    {
+                                 Extended payment) {
         TcalcLoanTransferRec rec;
         rec.Amount = amount;
         rec.Periods = periods;
@@ -33,8 +31,7 @@ protected:
     testing::TBufferSettings settings;
 };
 
-TEST_F(LoanBufferTest, NewBufferShowsThePublishersValues)
-{
+TEST_F(LoanBufferTest, NewBufferShowsThePublishersValues) {
     TbufLoan buffer(*settings);
     TcalcLoanTransferRec shown;
     TcalcLoanOptionsTransferRec options;
@@ -67,8 +64,7 @@ TEST_F(LoanBufferTest, NewBufferShowsThePublishersValues)
 // i = 0.005); 10000 at 8 % over 60 months pays 202.76. The total interest adds the
 // monthly interest, each rounded to cents, with the last payment clearing the balance
 // (python3 decimal: 115838.45 and 2165.92).
-TEST_F(LoanBufferTest, SolvesTheZeroValue)
-{
+TEST_F(LoanBufferTest, SolvesTheZeroValue) {
     struct Case {
         Extended Amount;
         std::int16_t Periods;
@@ -78,10 +74,8 @@ TEST_F(LoanBufferTest, SolvesTheZeroValue)
         double Expected;
         double Tolerance;
     } const data[] = {
-        {100000, 360, 6, 0, 4, 599.55, 0.001},
-        {10000, 60, 8, 0, 4, 202.76, 0.001},
-        {0, 360, 6, 599.55, 1, 100000, 1.0},
-        {100000, 0, 6, 599.55, 2, 360, 0},
+        {100000, 360, 6, 0, 4, 599.55, 0.001},   {10000, 60, 8, 0, 4, 202.76, 0.001},
+        {0, 360, 6, 599.55, 1, 100000, 1.0},     {100000, 0, 6, 599.55, 2, 360, 0},
         {100000, 360, 0, 599.55, 3, 6.0, 0.001},
     };
     for (const Case& c : data) {
@@ -99,16 +93,14 @@ TEST_F(LoanBufferTest, SolvesTheZeroValue)
     }
 }
 
-TEST_F(LoanBufferTest, TotalInterestOfTheSchedule)
-{
+TEST_F(LoanBufferTest, TotalInterestOfTheSchedule) {
     TbufLoan buffer(*settings);
     buffer.SetTransfer(Entered(100000, 360, 6, 0));
     buffer.Calculate();
     EXPECT_NEAR(static_cast<double>(buffer.Transfer().TotalInterest), 115838.45, 0.005);
 }
 
-TEST_F(LoanBufferTest, SecondCalcSolvesTheSameValueAgain)
-{
+TEST_F(LoanBufferTest, SecondCalcSolvesTheSameValueAgain) {
     TbufLoan buffer(*settings);
     buffer.SetTransfer(Entered(10000, 60, 8, 0));
     buffer.Calculate();
@@ -126,8 +118,7 @@ TEST_F(LoanBufferTest, SecondCalcSolvesTheSameValueAgain)
     EXPECT_NEAR(static_cast<double>(shown.Payment), 405.53, 0.001);
 }
 
-TEST_F(LoanBufferTest, FailedCalcKeepsTheEnteredValuesForUndo)
-{
+TEST_F(LoanBufferTest, FailedCalcKeepsTheEnteredValuesForUndo) {
     TbufLoan buffer(*settings);
     buffer.SetTransfer(Entered(10000, 60, 8, 0));
     buffer.Calculate();
@@ -149,8 +140,7 @@ TEST_F(LoanBufferTest, FailedCalcKeepsTheEnteredValuesForUndo)
     EXPECT_EQ(buffer.LastSolved(), 4);
 }
 
-TEST_F(LoanBufferTest, TransferCopiesIndicesAndTextsOneWay)
-{
+TEST_F(LoanBufferTest, TransferCopiesIndicesAndTextsOneWay) {
     TbufLoan buffer(*settings);
     TcalcLoanTransferRec entered = Entered(5000, 12, 5, 0);
     entered.PaymentPeriod.Index = 10;
@@ -172,8 +162,7 @@ TEST_F(LoanBufferTest, TransferCopiesIndicesAndTextsOneWay)
 
 // Clipboard lines typed from their formats: "%-24s %16.2m", "%-24s %16d",
 // "%-24s %15.2n%1s", "%-24s %16s"; labels without their first "&".
-TEST_F(LoanBufferTest, ClipboardTextToTheCharacter)
-{
+TEST_F(LoanBufferTest, ClipboardTextToTheCharacter) {
     TbufLoan buffer(*settings);
     buffer.SetTitle("Loan Calculator 1");
     buffer.SetTransfer(Entered(100000, 360, 6, 0));
@@ -203,25 +192,21 @@ TEST_F(LoanBufferTest, ClipboardTextToTheCharacter)
 // The report at 10 points: 12 characters per inch, 6 lines per inch. The title is
 // centred on 4.25" on the line at 1.5"; the label column starts at 2.27" (column 27),
 // the value column ends at 6.23" (column 75); the rate shows four decimals.
-TEST_F(LoanBufferTest, ReportTextToTheCharacter)
-{
+TEST_F(LoanBufferTest, ReportTextToTheCharacter) {
     TbufLoan buffer(*settings);
     buffer.SetTitle("Loan Calculator 1");
     buffer.SetTransfer(Entered(100000, 360, 6, 0));
     buffer.Calculate();
 
-    const std::string expected = std::string(8, '\n') + std::string(43, ' ') +
-                                 "Loan Calculator 1\n"
-                                 "\n" +
-                                 ReportRow("Amount of Loan?:", "$100,000.00") +
-                                 ReportRow("Total Periods? (#):", "360") +
-                                 ReportRow("Annual Rate?:", "6.0000%") +
-                                 ReportRow("Periodic Payment?:", "$599.55") +
-                                 ReportRow("Payment Period?:", "Monthly") +
-                                 ReportRow("Compounding Period?:", "Monthly") +
-                                 ReportRow("Payment Method?:", "Arrears") +
-                                 ReportRow("Amortizing Method?:", "Normal") +
-                                 ReportRow("Interest For Term:", "$115,838.45");
+    const std::string expected =
+        std::string(8, '\n') + std::string(43, ' ') +
+        "Loan Calculator 1\n"
+        "\n" +
+        ReportRow("Amount of Loan?:", "$100,000.00") + ReportRow("Total Periods? (#):", "360") +
+        ReportRow("Annual Rate?:", "6.0000%") + ReportRow("Periodic Payment?:", "$599.55") +
+        ReportRow("Payment Period?:", "Monthly") + ReportRow("Compounding Period?:", "Monthly") +
+        ReportRow("Payment Method?:", "Arrears") + ReportRow("Amortizing Method?:", "Normal") +
+        ReportRow("Interest For Term:", "$115,838.45");
     EXPECT_EQ(buffer.ReportText(), expected);
 
     const std::vector<TReportPage> pages = buffer.ReportPages();
@@ -240,8 +225,7 @@ TEST_F(LoanBufferTest, ReportTextToTheCharacter)
     EXPECT_EQ(amount.Font.Name, "Courier New");
 }
 
-TEST_F(LoanBufferTest, ReportColumnsFollowThePrinterFont)
-{
+TEST_F(LoanBufferTest, ReportColumnsFollowThePrinterFont) {
     settings->Set(appkeys::PrinterFontSize, 12);
     settings->Set(appkeys::PrinterFontName, "Liberation Mono");
     TbufLoan buffer(*settings);
@@ -256,8 +240,7 @@ TEST_F(LoanBufferTest, ReportColumnsFollowThePrinterFont)
         std::string Printer, Title;
         std::size_t Pages = 0;
         void PrintReport(const std::vector<TReportPage>& pages, const TReportPrinterConfig& config,
-                         const std::string& printer, const std::string& title) override
-        {
+                         const std::string& printer, const std::string& title) override {
             Pages = pages.size();
             Printer = printer;
             Title = title;
@@ -272,8 +255,7 @@ TEST_F(LoanBufferTest, ReportColumnsFollowThePrinterFont)
     EXPECT_EQ(output.Title, "Loan Calculator 2");
 }
 
-TEST_F(LoanBufferTest, PlainTextFunctionsMatchTheBuffer)
-{
+TEST_F(LoanBufferTest, PlainTextFunctionsMatchTheBuffer) {
     TbufLoan buffer(*settings);
     buffer.SetTitle("Loan Calculator 1");
     buffer.SetTransfer(Entered(100000, 360, 6, 0));

@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "calculators/buf_loan.h"
 #include "calculators/buf_test_settings.h"
 #include "persistence/app_info_fields.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 namespace calvora {
 namespace {
@@ -14,15 +13,13 @@ constexpr std::string_view kSection = "LoanCalc";
 // The window protocol and the settings keys, told on the loan buffer.
 class BufferProtocolTest : public ::testing::Test {
 protected:
-    TcalcLoanTransferRec Shown(const TbufLoan& buffer)
-    {
+    TcalcLoanTransferRec Shown(const TbufLoan& buffer) {
         TcalcLoanTransferRec rec;
         buffer.GetTransfer(rec);
         return rec;
     }
 
-    void StoreOptions(bool lastEntered, bool local, bool global)
-    {
+    void StoreOptions(bool lastEntered, bool local, bool global) {
         TbufLoan buffer(*settings);
         TcalcLoanOptionsTransferRec options;
         buffer.GetOptions(options);
@@ -40,8 +37,7 @@ protected:
         buffer.SaveOptions(kSection);
     }
 
-    void StoreGlobalDefaults()
-    {
+    void StoreGlobalDefaults() {
         settings->Set(appkeys::RateText, 7.25L);
         settings->Set(appkeys::PYRText, 10);
         settings->Set(appkeys::CmpPYRText, 12);
@@ -50,8 +46,7 @@ protected:
     }
 
     /// A window opening: LoadOptions, then the opening values.
-    TcalcLoanTransferRec Open(TbufLoan& buffer, const TcalcLoanTransferRec* latest = nullptr)
-    {
+    TcalcLoanTransferRec Open(TbufLoan& buffer, const TcalcLoanTransferRec* latest = nullptr) {
         buffer.LoadOptions(kSection);
         OpenCalculatorValues(buffer, kSection, latest);
         return Shown(buffer);
@@ -60,8 +55,7 @@ protected:
     testing::TBufferSettings settings;
 };
 
-TEST_F(BufferProtocolTest, LastEnteredValuesRoundTripThroughTheFile)
-{
+TEST_F(BufferProtocolTest, LastEnteredValuesRoundTripThroughTheFile) {
     {
         TbufLoan buffer(*settings);
         TcalcLoanTransferRec rec;
@@ -101,8 +95,7 @@ TEST_F(BufferProtocolTest, LastEnteredValuesRoundTripThroughTheFile)
     EXPECT_EQ(shown.AmortMethod.Index, 5);
 }
 
-TEST_F(BufferProtocolTest, OptionsRoundTripThroughTheFile)
-{
+TEST_F(BufferProtocolTest, OptionsRoundTripThroughTheFile) {
     StoreOptions(false, true, false);
     settings.Reopen();
     EXPECT_EQ(settings->ReadFloat(kSection, "DefaultlDefaultRateText", 0), 4.5L);
@@ -126,8 +119,7 @@ TEST_F(BufferProtocolTest, OptionsRoundTripThroughTheFile)
     EXPECT_TRUE(options.Defaults && options.Local);
 }
 
-TEST_F(BufferProtocolTest, OpeningValuesByTheChosenDefaults)
-{
+TEST_F(BufferProtocolTest, OpeningValuesByTheChosenDefaults) {
     StoreGlobalDefaults();
     struct Case {
         bool Local;
@@ -135,9 +127,9 @@ TEST_F(BufferProtocolTest, OpeningValuesByTheChosenDefaults)
         float Rate;
         int PaymentPeriod, Compounding, PaymentMethod, AmortMethod;
     } const data[] = {
-        {true, false, 4.5f, 2, 0, 1, 1},       // the options page's defaults
-        {false, true, 7.25f, 10, 12, 1, 3},    // the global settings
-        {false, false, 0.0f, 5, 6, 0, 0},      // publisher's: the initial values
+        {true, false, 4.5f, 2, 0, 1, 1},    // the options page's defaults
+        {false, true, 7.25f, 10, 12, 1, 3}, // the global settings
+        {false, false, 0.0f, 5, 6, 0, 0},   // publisher's: the initial values
     };
     for (const Case& c : data) {
         StoreOptions(false, c.Local, c.Global);
@@ -152,8 +144,7 @@ TEST_F(BufferProtocolTest, OpeningValuesByTheChosenDefaults)
     }
 }
 
-TEST_F(BufferProtocolTest, UnreadableLastEnteredFallsBackToLocalDefaults)
-{
+TEST_F(BufferProtocolTest, UnreadableLastEnteredFallsBackToLocalDefaults) {
     StoreOptions(true, false, false);
     {
         TbufLoan buffer(*settings);
@@ -175,16 +166,14 @@ TEST_F(BufferProtocolTest, UnreadableLastEnteredFallsBackToLocalDefaults)
     EXPECT_FALSE(buffer.Options().LastEntered || buffer.Options().Publishers);
 }
 
-TEST_F(BufferProtocolTest, StoredCountBeyondSixteenBitsIsUnreadable)
-{
+TEST_F(BufferProtocolTest, StoredCountBeyondSixteenBitsIsUnreadable) {
     settings->WriteInteger(kSection, "lNumPmtsText", 40000);
     TbufLoan buffer(*settings);
     EXPECT_THROW(buffer.LoadLastEntered(kSection), std::exception);
     EXPECT_EQ(buffer.Transfer().Periods, 0);
 }
 
-TEST_F(BufferProtocolTest, StoredChoiceOutsideItsRowsKeepsTheRow)
-{
+TEST_F(BufferProtocolTest, StoredChoiceOutsideItsRowsKeepsTheRow) {
     settings->WriteInteger(kSection, "lPYRText", 11);
     settings->WriteInteger(kSection, "lAmortMthdText", -1);
     TbufLoan buffer(*settings);
@@ -193,8 +182,7 @@ TEST_F(BufferProtocolTest, StoredChoiceOutsideItsRowsKeepsTheRow)
     EXPECT_EQ(buffer.Transfer().AmortMethod.Index, 0);
 }
 
-TEST_F(BufferProtocolTest, LatestCalculationOfTheKindWins)
-{
+TEST_F(BufferProtocolTest, LatestCalculationOfTheKindWins) {
     StoreOptions(false, true, false);
     TbufLoan first(*settings);
     TcalcLoanTransferRec rec;
@@ -220,8 +208,7 @@ TEST_F(BufferProtocolTest, LatestCalculationOfTheKindWins)
     EXPECT_EQ(LastLoanCalculation.Get(), nullptr);
 }
 
-TEST_F(BufferProtocolTest, ResetKeepsInitialValuesWhileLastEnteredIsChosen)
-{
+TEST_F(BufferProtocolTest, ResetKeepsInitialValuesWhileLastEnteredIsChosen) {
     StoreGlobalDefaults();
     struct Case {
         bool LastEntered;

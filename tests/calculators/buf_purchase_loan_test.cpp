@@ -1,12 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "calculators/buf_automobile_loan.h"
 #include "calculators/buf_mortgage_loan.h"
 #include "calculators/buf_test_settings.h"
 #include "finance/finance_errors.h"
 #include "support/expect_throw_msg.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 namespace calvora {
 namespace {
@@ -17,8 +16,7 @@ class PurchaseLoanBufferTest : public ::testing::Test {
 protected:
     static TPurchaseLoanTransfer Entered(Extended price, Extended downPayment, Extended downPercent,
                                          Extended amount, std::int32_t periods, float rate,
-                                         Extended payment)
-    {
+                                         Extended payment) {
         TPurchaseLoanTransfer rec;
         rec.Price = price;
         rec.DownPayment = downPayment;
@@ -36,8 +34,7 @@ protected:
 // Expected figures (python3, decimal, monthly interest rounded to cents, last payment
 // clearing the balance): 20000 at 7 % over 60 months pays 396.02 with 3761.48 interest;
 // 200000 at 6.5 % over 360 months pays 1264.14 with 255085.82 interest.
-TEST_F(PurchaseLoanBufferTest, AutomobileLoanLessCashDown)
-{
+TEST_F(PurchaseLoanBufferTest, AutomobileLoanLessCashDown) {
     struct Case {
         TPurchaseLoanTransfer In;
         std::uint8_t Solved;
@@ -61,8 +58,7 @@ TEST_F(PurchaseLoanBufferTest, AutomobileLoanLessCashDown)
     }
 }
 
-TEST_F(PurchaseLoanBufferTest, MortgageLessPercentDown)
-{
+TEST_F(PurchaseLoanBufferTest, MortgageLessPercentDown) {
     TbufMortgageLoan buffer(*settings);
     buffer.SetTransfer(Entered(250000, 0, 20, 0, 360, 6.5f, 0));
     buffer.Calculate();
@@ -78,8 +74,7 @@ TEST_F(PurchaseLoanBufferTest, MortgageLessPercentDown)
     EXPECT_NEAR(static_cast<double>(shown.TotalPaid), 455085.82, 0.005);
 }
 
-TEST_F(PurchaseLoanBufferTest, MortgageSolvesTheRateInPercent)
-{
+TEST_F(PurchaseLoanBufferTest, MortgageSolvesTheRateInPercent) {
     TbufMortgageLoan buffer(*settings);
     buffer.SetTransfer(Entered(250000, 0, 20, 0, 360, 0, 1264.14L));
     buffer.Calculate();
@@ -87,8 +82,7 @@ TEST_F(PurchaseLoanBufferTest, MortgageSolvesTheRateInPercent)
     EXPECT_NEAR(buffer.Transfer().AnnualRate, 6.5, 0.001);
 }
 
-TEST_F(PurchaseLoanBufferTest, ErrorsLeaveTheResults)
-{
+TEST_F(PurchaseLoanBufferTest, ErrorsLeaveTheResults) {
     TbufAutomobileLoan automobile(*settings);
     automobile.SetTransfer(Entered(25000, 5000, 0, 0, 0, 7, 0));
     EXPECT_THROW_MSG(automobile.Calculate(), ECashScheduleException,
@@ -102,8 +96,7 @@ TEST_F(PurchaseLoanBufferTest, ErrorsLeaveTheResults)
     EXPECT_EQ(mortgage.Transfer().DownPayment, 0);
 }
 
-TEST_F(PurchaseLoanBufferTest, SettingsKeysOfBothKinds)
-{
+TEST_F(PurchaseLoanBufferTest, SettingsKeysOfBothKinds) {
     TPurchaseLoanTransfer rec = Entered(30000, 6000, 20, 24000, 48, 5.5f, 551.96L);
     rec.TotalInterest = 2494.08L;
     rec.TotalPaid = 26494.08L;
@@ -151,8 +144,7 @@ TEST_F(PurchaseLoanBufferTest, SettingsKeysOfBothKinds)
     EXPECT_EQ(shown.AmortMethod.Index, 2);
 }
 
-TEST_F(PurchaseLoanBufferTest, SecondWindowStartsFromTheLatestCalculation)
-{
+TEST_F(PurchaseLoanBufferTest, SecondWindowStartsFromTheLatestCalculation) {
     TbufAutomobileLoan first(*settings);
     TPurchaseLoanTransfer rec = Entered(25000, 5000, 0, 0, 60, 7, 0);
     rec.AmortMethod.Index = 1;
@@ -173,8 +165,7 @@ TEST_F(PurchaseLoanBufferTest, SecondWindowStartsFromTheLatestCalculation)
 
 // Clipboard formats: money "%-24s %16.2m", count "%-24s %16d", rates "%-24s %15.4n%1s",
 // choices "%-24s %16s", total paid "%-24s %13.2m".
-TEST_F(PurchaseLoanBufferTest, AutomobileClipboardTextToTheCharacter)
-{
+TEST_F(PurchaseLoanBufferTest, AutomobileClipboardTextToTheCharacter) {
     TbufAutomobileLoan buffer(*settings);
     buffer.SetTitle("Automobile Loan Calculator - Cash Down 1");
     buffer.SetTransfer(Entered(25000, 5000, 0, 0, 60, 7, 0));
@@ -198,28 +189,24 @@ TEST_F(PurchaseLoanBufferTest, AutomobileClipboardTextToTheCharacter)
 }
 
 // Mortgage order: price, down percent, loan ... total paid, down payment amount last.
-TEST_F(PurchaseLoanBufferTest, MortgageReportTextToTheCharacter)
-{
+TEST_F(PurchaseLoanBufferTest, MortgageReportTextToTheCharacter) {
     TbufMortgageLoan buffer(*settings);
     buffer.SetTitle("Mortgage Loan Calculator - Percent Down 1");
     buffer.SetTransfer(Entered(250000, 0, 20, 0, 360, 6.5f, 0));
     buffer.Calculate();
     // A 41-character title centred on column 51 starts at column 30.5, drawn at 31.
-    const std::string expected = std::string(8, '\n') + std::string(31, ' ') +
-                                 "Mortgage Loan Calculator - Percent Down 1\n\n" +
-                                 ReportRow("Price of Real Estate?:", "$250,000.00") +
-                                 ReportRow("Down Payment Percent:", "20.0000%") +
-                                 ReportRow("Amount of Loan?:", "$200,000.00") +
-                                 ReportRow("Number of Payments?:", "360") +
-                                 ReportRow("Annual Interest Rate?:", "6.5000%") +
-                                 ReportRow("Periodic Payment?:", "$1,264.14") +
-                                 ReportRow("Payment Period?:", "Monthly") +
-                                 ReportRow("Compounding Period?:", "Monthly") +
-                                 ReportRow("Payment Method?:", "Arrears") +
-                                 ReportRow("Amortizing Method?:", "Normal") +
-                                 ReportRow("Total Interest:", "$255,085.82") +
-                                 ReportRow("Total Principal & Interest:", "$455,085.82") +
-                                 ReportRow("Down Payment Amount?:", "$50,000.00");
+    const std::string expected =
+        std::string(8, '\n') + std::string(31, ' ') +
+        "Mortgage Loan Calculator - Percent Down 1\n\n" +
+        ReportRow("Price of Real Estate?:", "$250,000.00") +
+        ReportRow("Down Payment Percent:", "20.0000%") +
+        ReportRow("Amount of Loan?:", "$200,000.00") + ReportRow("Number of Payments?:", "360") +
+        ReportRow("Annual Interest Rate?:", "6.5000%") +
+        ReportRow("Periodic Payment?:", "$1,264.14") + ReportRow("Payment Period?:", "Monthly") +
+        ReportRow("Compounding Period?:", "Monthly") + ReportRow("Payment Method?:", "Arrears") +
+        ReportRow("Amortizing Method?:", "Normal") + ReportRow("Total Interest:", "$255,085.82") +
+        ReportRow("Total Principal & Interest:", "$455,085.82") +
+        ReportRow("Down Payment Amount?:", "$50,000.00");
     EXPECT_EQ(buffer.ReportText(), expected);
 }
 

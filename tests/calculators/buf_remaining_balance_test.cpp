@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "calculators/buf_remaining_balance.h"
 #include "calculators/buf_test_settings.h"
 #include "finance/finance_errors.h"
 #include "support/expect_throw_msg.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 namespace calvora {
 namespace {
@@ -13,8 +12,7 @@ namespace {
 using testing::ReportRow;
 
 TcalcRemBalTransferRec Entered(Extended amount, std::int16_t periods, float rate,
-                               std::int16_t balanceAfter, Extended payment = 0)
-{
+                               std::int16_t balanceAfter, Extended payment = 0) {
     TcalcRemBalTransferRec rec;
     rec.Amount = amount;
     rec.Periods = periods;
@@ -32,8 +30,7 @@ protected:
 // python3, decimal, monthly interest rounded to cents: 100000 at 6 % over 360 months
 // pays 599.55 and owes 93054.37 after payment 60 (the unrounded closed form gives
 // 93054.39); 10000 at 8 % over 60 months pays 202.76 and owes 201.74 after payment 59.
-TEST_F(RemainingBalanceBufferTest, PaymentAndBalanceAreAlwaysFound)
-{
+TEST_F(RemainingBalanceBufferTest, PaymentAndBalanceAreAlwaysFound) {
     struct Case {
         TcalcRemBalTransferRec In;
         double Payment, Balance;
@@ -54,13 +51,13 @@ TEST_F(RemainingBalanceBufferTest, PaymentAndBalanceAreAlwaysFound)
     }
 }
 
-TEST_F(RemainingBalanceBufferTest, Errors)
-{
+TEST_F(RemainingBalanceBufferTest, Errors) {
     struct Case {
         TcalcRemBalTransferRec In;
         const char* Message;
     } const data[] = {
-        {Entered(100000, 360, 6, 360), "Total periods must be greater than remaining balance period"},
+        {Entered(100000, 360, 6, 360),
+         "Total periods must be greater than remaining balance period"},
         {Entered(100000, 0, 6, 60), "Too many unknowns. Enter only one zero value."},
     };
     for (const Case& c : data) {
@@ -71,8 +68,7 @@ TEST_F(RemainingBalanceBufferTest, Errors)
     }
 }
 
-TEST_F(RemainingBalanceBufferTest, LastEnteredKeysAndCopiedResults)
-{
+TEST_F(RemainingBalanceBufferTest, LastEnteredKeysAndCopiedResults) {
     TbufRemainingBalance first(*settings);
     first.SetTransfer(Entered(100000, 360, 6, 60));
     first.Calculate();
@@ -94,8 +90,7 @@ TEST_F(RemainingBalanceBufferTest, LastEnteredKeysAndCopiedResults)
     EXPECT_EQ(second.Transfer().Payment, first.Transfer().Payment);
 }
 
-TEST_F(RemainingBalanceBufferTest, ClipboardAndReportToTheCharacter)
-{
+TEST_F(RemainingBalanceBufferTest, ClipboardAndReportToTheCharacter) {
     TbufRemainingBalance buffer(*settings);
     buffer.SetTitle("Remaining Balance Calculator 1");
     buffer.SetTransfer(Entered(100000, 360, 6, 60));
@@ -114,18 +109,13 @@ TEST_F(RemainingBalanceBufferTest, ClipboardAndReportToTheCharacter)
                                       "Periodic Payment:                 $599.55\r\n");
 
     // A 30-character title centred on column 51 starts at column 36.
-    const std::string expected = std::string(8, '\n') + std::string(36, ' ') +
-                                 "Remaining Balance Calculator 1\n\n" +
-                                 ReportRow("Amount of Loan?:", "$100,000.00") +
-                                 ReportRow("Total Periods? (#):", "360") +
-                                 ReportRow("Annual Rate?:", "6.0000%") +
-                                 ReportRow("Balance AFTER Payment? (#):", "60") +
-                                 ReportRow("Payment Period?:", "Monthly") +
-                                 ReportRow("Compounding Period?:", "Monthly") +
-                                 ReportRow("Payment Method?:", "Arrears") +
-                                 ReportRow("Amortizing Method?:", "Normal") +
-                                 ReportRow("Remaining Balance:", "$93,054.37") +
-                                 ReportRow("Periodic Payment:", "$599.55");
+    const std::string expected =
+        std::string(8, '\n') + std::string(36, ' ') + "Remaining Balance Calculator 1\n\n" +
+        ReportRow("Amount of Loan?:", "$100,000.00") + ReportRow("Total Periods? (#):", "360") +
+        ReportRow("Annual Rate?:", "6.0000%") + ReportRow("Balance AFTER Payment? (#):", "60") +
+        ReportRow("Payment Period?:", "Monthly") + ReportRow("Compounding Period?:", "Monthly") +
+        ReportRow("Payment Method?:", "Arrears") + ReportRow("Amortizing Method?:", "Normal") +
+        ReportRow("Remaining Balance:", "$93,054.37") + ReportRow("Periodic Payment:", "$599.55");
     EXPECT_EQ(buffer.ReportText(), expected);
 }
 

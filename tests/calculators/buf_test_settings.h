@@ -1,14 +1,13 @@
 #pragma once
 
+#include "persistence/app_info_xml.h"
+
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
-#include <initializer_list>
-#include <string>
-
 #include <gtest/gtest.h>
-
-#include "persistence/app_info_xml.h"
+#include <initializer_list>
+#include <memory>
+#include <string>
 
 namespace calvora::testing {
 
@@ -20,15 +19,13 @@ inline constexpr TDateTime kBufferTestToday = 46367;
 /// United States regional forms and a fixed today; Reopen() reads it anew.
 class TBufferSettings {
 public:
-    TBufferSettings()
-    {
+    TBufferSettings() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "calvora-buffers-XXXXXX").string();
         m_folder = std::filesystem::path(mkdtemp(pattern.data())) / "";
         Reopen();
     }
-    ~TBufferSettings()
-    {
+    ~TBufferSettings() {
         m_settings.reset();
         std::error_code ignored;
         std::filesystem::remove_all(m_folder, ignored);
@@ -39,8 +36,7 @@ public:
     TAppInfoXML& operator*() { return *m_settings; }
     TAppInfoXML* operator->() { return m_settings.get(); }
 
-    void Reopen()
-    {
+    void Reopen() {
         m_settings.reset();
         TAppInfoEnvironment environment;
         environment.AppFolder = m_folder;
@@ -57,8 +53,7 @@ private:
 /// A label column starting `labelColumn` characters from the left and a value
 /// ending before `valueEnd`, as the plain-text report shows a value line.
 inline std::string ReportRow(const std::string& label, const std::string& value,
-                             std::size_t labelColumn = 27, std::size_t valueEnd = 75)
-{
+                             std::size_t labelColumn = 27, std::size_t valueEnd = 75) {
     return std::string(labelColumn, ' ') + label +
            std::string(valueEnd - labelColumn - label.size() - value.size(), ' ') + value + "\n";
 }
@@ -71,10 +66,10 @@ struct TStoredKey {
 
 /// Checks every key of a section as the settings file holds it.
 inline void ExpectStoredKeys(const TAppInfoXML& settings, std::string_view section,
-                             std::initializer_list<TStoredKey> keys)
-{
+                             std::initializer_list<TStoredKey> keys) {
     for (const TStoredKey& key : keys)
-        EXPECT_EQ(settings.ReadFloat(section, key.Name, -1), key.Value) << section << "/" << key.Name;
+        EXPECT_EQ(settings.ReadFloat(section, key.Name, -1), key.Value)
+            << section << "/" << key.Name;
 }
 
 } // namespace calvora::testing

@@ -146,5 +146,24 @@ TEST(TermSearch, FindsTheCountWhoseBalanceIsClosestToZero) {
     EXPECT_EQ(loan.count, 362);
 }
 
+// A regular year of payments, then a raised payment until the loan is paid:
+// the count follows from the balance after the regular year. Rebuilt with cent
+// rounding in python: 98772.00 left after 12 payments of 599.55, and
+// ln(699.55 / (699.55 - 98772.00 * 0.005)) / ln(1.005) = 245.42, so 245.
+TEST(TermSearch, RaisedPaymentsAfterARegularYear) {
+    TCashInputsList events;
+    AddEvent(events, ekLoan, 1, 100000, EncodeDate(2026, 1, 15), fqMonthly);
+    AddEvent(events, ekPayment, 12, 599.55, EncodeDate(2026, 2, 15), fqMonthly);
+    AddEvent(events, ekPayment, -1, 699.55, EncodeDate(2027, 2, 15), fqMonthly);
+    auto schedule = CreateCashSchedule(amNormal);
+    schedule->SetInputs(&events, false, false, 365, fqMonthly, 0.06L);
+    schedule->Calculate();
+    EXPECT_EQ(schedule->NumberOfPeriods(), 245);
+    ASSERT_EQ(schedule->Rows().Count(), 1u + 12u + 245u);
+    EXPECT_NEAR(schedule->BalanceAt(12), 98772.00L, 1e-6L);
+    EXPECT_NEAR(schedule->Rows().Last().Balance, 0, 1e-9L);
+    EXPECT_EQ(events.Count(), 1u + 12u + 245u);
+}
+
 } // namespace
 } // namespace calvora
