@@ -108,6 +108,8 @@ std::int32_t TCash_Schedule_Base::TermByFormula() {
 
 std::int32_t TCash_Schedule_Base::TermBeforeLastSeries(std::size_t unknown) {
     TCashInputsList& events = Events();
+    // The run adjusts the last payment in place; the series' own amount counts.
+    const Extended payment = events[unknown].Amount;
     events[unknown].Count = 1;
     RunSchedule();
     std::size_t rowsBefore = 0;
@@ -119,8 +121,7 @@ std::int32_t TCash_Schedule_Base::TermBeforeLastSeries(std::size_t unknown) {
         RaiseCashScheduleError(1046);
     }
     const Extended balance = m_rows[rowsBefore - 1].Balance;
-    return CheckedNumberOfPeriods(balance, -static_cast<Extended>(events[unknown].Amount),
-                                  events[unknown - 1].PeriodicRate);
+    return CheckedNumberOfPeriods(balance, -payment, events[unknown - 1].PeriodicRate);
 }
 
 Extended TCash_Schedule_Base::FinalBalanceWithCount(std::size_t unknown, std::int32_t count,
