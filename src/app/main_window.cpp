@@ -271,7 +271,7 @@ QWidget* TfrmCalvoraMain::buildLaunchers()
     auto* subtitle = new QLabel(QStringLiteral("Loan analysis: calculators, schedules and advice"),
                                 background);
     subtitle->setObjectName(QStringLiteral("lblSubtitle"));
-    subtitle->setEnabled(false);
+    subtitle->setForegroundRole(QPalette::PlaceholderText);
     auto* heading = new QVBoxLayout;
     heading->setSpacing(0);
     heading->addWidget(title);
@@ -285,8 +285,8 @@ QWidget* TfrmCalvoraMain::buildLaunchers()
         button->setIcon(LaunchIcon(entry.kind));
         button->setIconSize(QSize(28, 28));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        button->setMinimumHeight(38);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        button->setMinimumHeight(std::max(40, button->sizeHint().height()));
         button->setEnabled(ToolWindowRegistry::has(entry.kind));
         HelpRouter::setTopic(button, entry.helpTopic);
         const ToolKind kind = entry.kind;
@@ -335,14 +335,15 @@ QWidget* TfrmCalvoraMain::buildLaunchers()
     right->addWidget(adviserBox);
     right->addStretch(1);
     columns->addLayout(right, 1);
-    outer->addLayout(columns, 1);
+    outer->addLayout(columns);
+    outer->addStretch(1);
     return background;
 }
 
 void TfrmCalvoraMain::buildStatusBar()
 {
     const QString texts[3] = {QStringLiteral("Calvora v.3.0d 01/03/2010"), QString(),
-                              QStringLiteral("\u00a9 Brindlemoor Software \u2014 loan analysis made plain")};
+                              QStringLiteral("\u00a9 Brindlemoor Software")};
     for (int i = 0; i < 3; ++i) {
         auto* panel = new QLabel(texts[i], statusBar());
         panel->setObjectName(QStringLiteral("statusPanel%1").arg(i + 1));

@@ -4,6 +4,7 @@
 #include "app/report_painter.h"
 #include "app_test_support.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QStandardPaths>

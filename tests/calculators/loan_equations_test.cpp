@@ -127,6 +127,28 @@ TEST(TequLoanTest, NoInterestTakesAZeroRateAsGivenAndDividesTheAmount) {
     EXPECT_CENTS(loan.TotalInterest, 0);
 }
 
+TEST(TequLoanTest, TheMethodChoosesTheSchedule) {
+    // Canadian: the nominal rate compounds half-yearly, (1.03)^(1/6) - 1 a month.
+    const long double canadian = std::pow(1.03L, 1.0L / 6) - 1;
+    TequLoan loan;
+    loan.Calculate(100000, 300, 0.06, 0, fqMonthly, fqMonthly, kArrears, amCanadian, kLoanDate,
+                   365);
+    EXPECT_CENTS(loan.Payment, testing::LevelPayment(100000, canadian, 300));
+
+    // Rule of 78's: the payment is the normal one; the interest is the finance charge.
+    TequLoan rule78;
+    rule78.Calculate(1000, 12, 0.12, 0, fqMonthly, fqMonthly, kArrears, amRule78, kLoanDate, 365);
+    EXPECT_CENTS(rule78.Payment, 88.85);
+    EXPECT_CENTS(rule78.TotalInterest, 12 * 88.85L - 1000);
+
+    // Interest only: the payment is one period's interest.
+    TequLoan interestOnly;
+    interestOnly.Calculate(100000, 360, 0.06, 0, fqMonthly, fqMonthly, kArrears, amInterestOnly,
+                           kLoanDate, 365);
+    EXPECT_EQ(interestOnly.SolvedFor, 4);
+    EXPECT_CENTS(interestOnly.Payment, 500);
+}
+
 struct LoanErrorCase {
     const char* Name;
     long double Amount;
