@@ -1,7 +1,6 @@
 #include "app/app_context.h"
 
-AppContext& App()
-{
+AppContext& App() {
     static AppContext context;
     return context;
 }

@@ -12,8 +12,7 @@ namespace {
 // The country code of the formats the windows are designed with.
 constexpr std::uint16_t kUnitedStates = 1;
 
-void ApplyMask(TqvNumEdit& edit, const calvora::TNumberMask& mask)
-{
+void ApplyMask(TqvNumEdit& edit, const calvora::TNumberMask& mask) {
     edit.setFormats(mask.Digits, mask.Decimals, QString::fromStdString(mask.LeftInfo),
                     QString::fromStdString(mask.RightInfo), mask.Spaces,
                     mask.UseThousandSeparator != 0);
@@ -21,8 +20,7 @@ void ApplyMask(TqvNumEdit& edit, const calvora::TNumberMask& mask)
 
 } // namespace
 
-CalcFieldSpec MoneyField(const QString& name, int label, CalcRole role, int helpTopic, int marker)
-{
+CalcFieldSpec MoneyField(const QString& name, int label, CalcRole role, int helpTopic, int marker) {
     CalcFieldSpec field;
     field.name = name;
     field.label = label;
@@ -34,8 +32,7 @@ CalcFieldSpec MoneyField(const QString& name, int label, CalcRole role, int help
     return field;
 }
 
-CalcFieldSpec RateField(const QString& name, int label, CalcRole role, int helpTopic, int marker)
-{
+CalcFieldSpec RateField(const QString& name, int label, CalcRole role, int helpTopic, int marker) {
     CalcFieldSpec field = MoneyField(name, label, role, helpTopic, marker);
     field.format = CalcFormat::Rate;
     field.digits = 2;
@@ -43,8 +40,7 @@ CalcFieldSpec RateField(const QString& name, int label, CalcRole role, int helpT
 }
 
 CalcFieldSpec CountField(const QString& name, int label, CalcRole role, int helpTopic, int marker,
-                         int digits, bool count16)
-{
+                         int digits, bool count16) {
     CalcFieldSpec field = MoneyField(name, label, role, helpTopic, marker);
     field.format = CalcFormat::Count;
     field.digits = digits;
@@ -53,8 +49,7 @@ CalcFieldSpec CountField(const QString& name, int label, CalcRole role, int help
 }
 
 void ApplyFieldFormat(TqvNumEdit& edit, CalcFormat format, int digits,
-                      const calvora::TMasks* masks)
-{
+                      const calvora::TMasks* masks) {
     const bool regional = masks != nullptr && masks->CountryCode() != kUnitedStates;
     switch (format) {
     case CalcFormat::Money:
@@ -78,13 +73,11 @@ void ApplyFieldFormat(TqvNumEdit& edit, CalcFormat format, int digits,
     }
 }
 
-long double WholeCount(long double value, bool round)
-{
+long double WholeCount(long double value, bool round) {
     return round ? std::nearbyint(value) : std::trunc(value);
 }
 
-bool FitsCount16(long double value)
-{
+bool FitsCount16(long double value) {
     return value >= std::numeric_limits<std::int16_t>::min() &&
            value <= std::numeric_limits<std::int16_t>::max();
 }

@@ -8,6 +8,11 @@
 #include "app/user_prompts.h"
 #include "persistence/date_pattern.h"
 
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <span>
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -25,42 +30,32 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cmath>
-#include <exception>
-
 namespace {
 
-QString Text(const char* text)
-{
+QString Text(const char* text) {
     return QString::fromUtf8(text);
 }
 
-QString Text(const std::string& text)
-{
+QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 // Group captions carry one blank on each side, as the group frames show them.
-QString GroupCaption(const char* text)
-{
+QString GroupCaption(const char* text) {
     return QLatin1Char(' ') + Text(text) + QLatin1Char(' ');
 }
 
-QStringList Items(const std::vector<std::string>& items)
-{
+QStringList Items(const std::vector<std::string>& items) {
     QStringList list;
     for (const std::string& item : items)
         list << Text(item);
     return list;
 }
 
-void FillChoice(QComboBox& box, const std::vector<std::string>& items, int row)
-{
+void FillChoice(QComboBox& box, const std::vector<std::string>& items, int row) {
     const QSignalBlocker block(&box);
     const QStringList rows = Items(items);
-    if (box.count() != rows.size() ||
-        [&] {
+    if (box.count() != rows.size() || [&] {
             for (int i = 0; i < rows.size(); ++i)
                 if (box.itemText(i) != rows[i])
                     return true;
@@ -73,28 +68,24 @@ void FillChoice(QComboBox& box, const std::vector<std::string>& items, int row)
     box.setCurrentIndex(row >= 0 && row < box.count() ? row : -1);
 }
 
-void SetMarkerColour(QLabel& marker, const QColor& colour)
-{
+void SetMarkerColour(QLabel& marker, const QColor& colour) {
     QPalette palette = marker.palette();
     palette.setColor(QPalette::WindowText, colour);
     marker.setPalette(palette);
 }
 
 // Pixels per inch of the screen the window opens on, over the 96 the sizes are given in.
-double ScreenScale()
-{
+double ScreenScale() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->logicalDotsPerInch() / 96.0 : 1.0;
 }
 
-QSize ScreenSize()
-{
+QSize ScreenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
 }
 
-int ScaledPixels(int pixels, double scale)
-{
+int ScaledPixels(int pixels, double scale) {
     // Platform rounding of pixel sizes is half to even.
     return static_cast<int>(std::nearbyint(pixels * scale));
 }
@@ -125,8 +116,7 @@ TCalcWindow::TCalcWindow(QWidget* owner, CalcWindowSpec spec,
     , m_binding(std::move(binding))
     , m_settings(settings)
     , m_masks(masks)
-    , m_options(std::make_unique<OptionControls>())
-{
+    , m_options(std::make_unique<OptionControls>()) {
     setObjectName(m_spec.section);
     // The reset-size command; desktop shells offer no portable system menu, so the window
     // carries it in its own context menu.
@@ -174,29 +164,29 @@ TCalcWindow::TCalcWindow(QWidget* owner, CalcWindowSpec spec,
     const QSize size = defaultSize();
     resize(size);
     setMinimumHeight(ScaledPixels(m_spec.minimumHeight, scale));
-    m_designBounds = {x(), y(), size.width(), size.height()};
+    // With nothing stored the window opens a little below and right of its owner.
+    const QPoint origin =
+        owner != nullptr ? owner->frameGeometry().topLeft() + QPoint(40, 40) : QPoint(20, 20);
+    m_designBounds = {origin.x(), origin.y(), size.width(), size.height()};
     m_bounds = readBounds(positionKey());
     m_fresh = false;
 }
 
 TCalcWindow::~TCalcWindow() = default;
 
-QSize TCalcWindow::defaultSize() const
-{
+QSize TCalcWindow::defaultSize() const {
     const double scale = ScreenScale();
     return {ScaledPixels(m_spec.resetSize.width(), scale),
             ScaledPixels(m_spec.resetSize.height(), scale)};
 }
 
-QString TCalcWindow::positionKey() const
-{
+QString TCalcWindow::positionKey() const {
     return m_spec.section + QString::number(copyNumber());
 }
 
 // ---- construction ---------------------------------------------------------------------------
 
-void TCalcWindow::buildCalculatorPage(QWidget* page)
-{
+void TCalcWindow::buildCalculatorPage(QWidget* page) {
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(12, 12, 12, 12);
     grid->setHorizontalSpacing(6);
@@ -268,8 +258,7 @@ void TCalcWindow::buildCalculatorPage(QWidget* page)
     grid->setRowStretch(row, 1);
 }
 
-void TCalcWindow::buildOptionsPage(QWidget* page)
-{
+void TCalcWindow::buildOptionsPage(QWidget* page) {
     OptionControls& o = *m_options;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(12, 12, 12, 12);
@@ -335,59 +324,58 @@ void TCalcWindow::buildOptionsPage(QWidget* page)
         connect(choice, &QRadioButton::clicked, this, &TCalcWindow::applyEnablingRules);
 }
 
-QWidget* TCalcWindow::buildButtons()
-{
+QWidget* TCalcWindow::buildButtons() {
     auto* box = new QWidget(this);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(6);
+    auto* rows = new QVBoxLayout(box);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(6);
     struct ButtonDef {
         const char* name;
         const char* caption;
         const char* hint;
         int topic;
         void (TCalcWindow::*slot)();
-        int row;
-        int column;
     };
     const char* printHint =
         m_spec.printHint != nullptr ? m_spec.printHint : calctext::kPrintScheduleHint;
-    const ButtonDef buttons[] = {
-        {"btnCalc", calctext::kCalc, calctext::kCalcHint, calctext::kCalcTopic,
-         &TCalcWindow::calc, 0, 0},
-        {"btnUndo", calctext::kUndo, calctext::kUndoHint, calctext::kUndoTopic,
-         &TCalcWindow::undo, 0, 1},
+    // The calculation's buttons on the first row, output, help and close on the second.
+    const ButtonDef calculation[] = {
+        {"btnCalc", calctext::kCalc, calctext::kCalcHint, calctext::kCalcTopic, &TCalcWindow::calc},
+        {"btnUndo", calctext::kUndo, calctext::kUndoHint, calctext::kUndoTopic, &TCalcWindow::undo},
         {"btnReset", calctext::kReset, calctext::kResetHint, calctext::kResetTopic,
-         &TCalcWindow::reset, 0, 2},
-        {"btnHelp", calctext::kHelp, calctext::kHelpHint, calctext::kHelpTopic,
-         &TCalcWindow::showHelp, 0, 3},
-        {"btnPrint", calctext::kPrint, printHint, calctext::kPrintTopic, &TCalcWindow::print, 1,
-         0},
-        {"btnCopy", calctext::kCopy, calctext::kCopyHint, calctext::kCopyTopic,
-         &TCalcWindow::copy, 1, 1},
-        {"btnClose", calctext::kClose, calctext::kCloseHint, calctext::kCloseTopic,
-         &TCalcWindow::closeWindow, 1, 3},
+         &TCalcWindow::reset},
     };
-    for (const ButtonDef& def : buttons) {
-        auto* button = new QPushButton(Text(def.caption), box);
-        button->setObjectName(Text(def.name));
-        button->setAutoDefault(false);
-        HelpRouter::setTopic(button, def.topic);
-        connect(button, &QPushButton::clicked, this, def.slot);
-        grid->addWidget(button, def.row, def.column);
-        m_buttonHints.emplace_back(button, def.hint);
-    }
-    for (int column = 0; column < 4; ++column)
-        grid->setColumnStretch(column, 1);
+    const ButtonDef output[] = {
+        {"btnPrint", calctext::kPrint, printHint, calctext::kPrintTopic, &TCalcWindow::print},
+        {"btnCopy", calctext::kCopy, calctext::kCopyHint, calctext::kCopyTopic, &TCalcWindow::copy},
+        {"btnHelp", calctext::kHelp, calctext::kHelpHint, calctext::kHelpTopic,
+         &TCalcWindow::showHelp},
+        {"btnClose", calctext::kClose, calctext::kCloseHint, calctext::kCloseTopic,
+         &TCalcWindow::closeWindow},
+    };
+    auto addRow = [&](std::span<const ButtonDef> defs) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(6);
+        for (const ButtonDef& def : defs) {
+            auto* button = new QPushButton(Text(def.caption), box);
+            button->setObjectName(Text(def.name));
+            button->setAutoDefault(false);
+            HelpRouter::setTopic(button, def.topic);
+            connect(button, &QPushButton::clicked, this, def.slot);
+            row->addWidget(button, 1);
+            m_buttonHints.emplace_back(button, def.hint);
+        }
+        rows->addLayout(row);
+    };
+    addRow(calculation);
+    addRow(output);
     // The print hint names Ctrl+P as well.
     auto* printKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
     connect(printKey, &QShortcut::activated, this, &TCalcWindow::print);
     return box;
 }
 
-void TCalcWindow::chainTabOrder()
-{
+void TCalcWindow::chainTabOrder() {
     QWidget* previous = nullptr;
     auto chain = [&previous](QWidget* next) {
         if (previous != nullptr)
@@ -404,17 +392,16 @@ void TCalcWindow::chainTabOrder()
     chain(m_tabs);
     previous = nullptr;
     OptionControls& o = *m_options;
-    for (QWidget* widget : {static_cast<QWidget*>(o.lastEntered), static_cast<QWidget*>(o.defaults),
-                            static_cast<QWidget*>(o.localDefaults),
-                            static_cast<QWidget*>(o.globalDefaults),
-                            static_cast<QWidget*>(o.publishers), static_cast<QWidget*>(o.rate)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(o.lastEntered), static_cast<QWidget*>(o.defaults),
+          static_cast<QWidget*>(o.localDefaults), static_cast<QWidget*>(o.globalDefaults),
+          static_cast<QWidget*>(o.publishers), static_cast<QWidget*>(o.rate)})
         chain(widget);
     for (QComboBox* box : o.choices)
         chain(box);
 }
 
-void TCalcWindow::raiseUseCounter()
-{
+void TCalcWindow::raiseUseCounter() {
     const std::string section = ToStd(m_spec.section);
     std::int32_t runs = 0;
     try {
@@ -425,16 +412,14 @@ void TCalcWindow::raiseUseCounter()
     m_settings.WriteInteger(section, "RunTimes", runs + 1);
 }
 
-calvora::TBounds TCalcWindow::readBounds(const QString& key) const
-{
+calvora::TBounds TCalcWindow::readBounds(const QString& key) const {
     const QSize screen = ScreenSize();
     return m_settings.ReadBounds(ToStd(key), m_designBounds, screen.width(), screen.height());
 }
 
 // ---- the main window's protocol -------------------------------------------------------------
 
-void TCalcWindow::setupWindow(const ToolWindowSetup& setup)
-{
+void TCalcWindow::setupWindow(const ToolWindowSetup& setup) {
     ToolWindowSetup stored = setup;
     stored.copy = setup.copy == 2 ? 2 : 1;
     // The base stores the setup and shows the window; the caption and bounds come first.
@@ -446,8 +431,7 @@ void TCalcWindow::setupWindow(const ToolWindowSetup& setup)
     TToolWindow::setupWindow(stored);
 }
 
-void TCalcWindow::showEvent(QShowEvent* event)
-{
+void TCalcWindow::showEvent(QShowEvent* event) {
     if (!m_boundsApplied) {
         m_boundsApplied = true;
         move(m_bounds.Left, m_bounds.Top);
@@ -460,8 +444,7 @@ void TCalcWindow::showEvent(QShowEvent* event)
     }
 }
 
-void TCalcWindow::openOnFirstShow()
-{
+void TCalcWindow::openOnFirstShow() {
     m_tabs->setCurrentIndex(CalculatorPage);
     focusFirstInput();
     m_binding->getTexts();
@@ -476,8 +459,7 @@ void TCalcWindow::openOnFirstShow()
     applyHints();
 }
 
-void TCalcWindow::applyTexts()
-{
+void TCalcWindow::applyTexts() {
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         m_fieldLabels[i]->setText(Text(m_binding->label(m_spec.fields[i].label)));
     for (std::size_t i = 0; i < m_choices.size(); ++i) {
@@ -487,14 +469,7 @@ void TCalcWindow::applyTexts()
     }
     if (m_helpText != nullptr)
         m_helpText->setText(Text(calctext::kUnknownHelp));
-    if (m_spec.statusLabel >= 0) {
-        const std::string date = calvora::FormatDateText(m_settings.AssumedStartDate(),
-                                                         m_settings.Regional().ShortDateFormat);
-        m_status->setText(QLatin1Char(' ') + Text(m_binding->label(m_spec.statusLabel)) +
-                          QLatin1Char(' ') + Text(date));
-    } else {
-        m_status->clear();
-    }
+    refreshStatus();
     OptionControls& o = *m_options;
     o.opens->setTitle(GroupCaption(calctext::kOpensGroup));
     o.defaultsAre->setTitle(GroupCaption(calctext::kDefaultsGroup));
@@ -515,16 +490,25 @@ void TCalcWindow::applyTexts()
     m_tabs->setTabText(OptionsPage, Text(calctext::kOptionsPage));
 }
 
-void TCalcWindow::applyHints()
-{
+void TCalcWindow::refreshStatus() {
+    if (m_spec.statusLabel < 0) {
+        m_status->clear();
+        return;
+    }
+    const std::string date = calvora::FormatDateText(m_settings.AssumedStartDate(),
+                                                     m_settings.Regional().ShortDateFormat);
+    m_status->setText(QLatin1Char(' ') + Text(m_binding->label(m_spec.statusLabel)) +
+                      QLatin1Char(' ') + Text(date));
+}
+
+void TCalcWindow::applyHints() {
     for (const auto& [button, hint] : m_buttonHints)
         button->setToolTip(setup().showButtonHints ? UiText(Text(hint)) : QString());
 }
 
 // ---- values ----------------------------------------------------------------------------------
 
-bool TCalcWindow::sendFields()
-{
+bool TCalcWindow::sendFields() {
     std::vector<long double> values(m_edits.size());
     for (std::size_t i = 0; i < m_edits.size(); ++i) {
         const CalcFieldSpec& spec = m_spec.fields[i];
@@ -550,8 +534,7 @@ bool TCalcWindow::sendFields()
     return true;
 }
 
-void TCalcWindow::showValues()
-{
+void TCalcWindow::showValues() {
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         m_edits[i]->setNumericValue(m_binding->number(static_cast<int>(i)));
     for (std::size_t i = 0; i < m_choices.size(); ++i) {
@@ -561,8 +544,7 @@ void TCalcWindow::showValues()
 }
 
 template <class Action>
-bool TCalcWindow::guarded(Action action)
-{
+bool TCalcWindow::guarded(Action action) {
     try {
         action();
         return true;
@@ -572,8 +554,7 @@ bool TCalcWindow::guarded(Action action)
     }
 }
 
-void TCalcWindow::calc()
-{
+void TCalcWindow::calc() {
     if (!sendFields())
         return;
     // On an error the fields keep what was typed, and the marker stays as it was.
@@ -581,20 +562,18 @@ void TCalcWindow::calc()
         return;
     m_binding->getTransfer();
     showValues();
-    applyTexts();
+    refreshStatus();
     m_binding->publishLatest();
     m_fresh = true;
     showMarkers();
 }
 
-void TCalcWindow::undo()
-{
+void TCalcWindow::undo() {
     m_binding->getTransfer();
     showValues();
 }
 
-void TCalcWindow::reset()
-{
+void TCalcWindow::reset() {
     guarded([this] { m_binding->reset(); });
     m_binding->getOptions();
     showOptions();
@@ -604,8 +583,7 @@ void TCalcWindow::reset()
     focusFirstInput();
 }
 
-void TCalcWindow::print()
-{
+void TCalcWindow::print() {
     if (!sendFields())
         return;
     guarded([this] {
@@ -615,56 +593,47 @@ void TCalcWindow::print()
     });
 }
 
-void TCalcWindow::copy()
-{
+void TCalcWindow::copy() {
     if (!sendFields())
         return;
     guarded([this] { CalcWindowOutput::current().copyText(Text(m_binding->clipboardText())); });
 }
 
-void TCalcWindow::closeWindow()
-{
+void TCalcWindow::closeWindow() {
     close();
 }
 
-void TCalcWindow::showHelp()
-{
+void TCalcWindow::showHelp() {
     HelpRouter::instance().showTopic(m_spec.helpTopic);
 }
 
-void TCalcWindow::resetToDefaultSize()
-{
+void TCalcWindow::resetToDefaultSize() {
     showNormal();
     resize(defaultSize());
 }
 
 // ---- markers ---------------------------------------------------------------------------------
 
-int TCalcWindow::shownMarker() const
-{
+int TCalcWindow::shownMarker() const {
     for (std::size_t i = 0; i < m_markers.size(); ++i)
         if (!m_markers[i]->isHidden())
             return m_spec.fields[i].marker;
     return 0;
 }
 
-QString TCalcWindow::statusText() const
-{
+QString TCalcWindow::statusText() const {
     return m_status->text();
 }
 
-TqvNumEdit* TCalcWindow::field(const QString& name) const
-{
+TqvNumEdit* TCalcWindow::field(const QString& name) const {
     return findChild<TqvNumEdit*>(name);
 }
 
-QComboBox* TCalcWindow::choice(const QString& name) const
-{
+QComboBox* TCalcWindow::choice(const QString& name) const {
     return findChild<QComboBox*>(name);
 }
 
-void TCalcWindow::showMarkers()
-{
+void TCalcWindow::showMarkers() {
     const int solved = m_binding->lastSolved();
     for (std::size_t i = 0; i < m_markers.size(); ++i) {
         QLabel& marker = *m_markers[i];
@@ -675,8 +644,7 @@ void TCalcWindow::showMarkers()
     }
 }
 
-void TCalcWindow::inputChanged()
-{
+void TCalcWindow::inputChanged() {
     if (!m_spec.markers)
         return;
     m_fresh = false;
@@ -685,15 +653,13 @@ void TCalcWindow::inputChanged()
 
 // ---- options page ----------------------------------------------------------------------------
 
-void TCalcWindow::loadShownOptions()
-{
+void TCalcWindow::loadShownOptions() {
     guarded([this] { m_binding->loadOptions(); });
     m_binding->getOptions();
     showOptions();
 }
 
-void TCalcWindow::showOptions()
-{
+void TCalcWindow::showOptions() {
     OptionControls& o = *m_options;
     const CalcSwitches switches = m_binding->switches();
     o.lastEntered->setChecked(switches.lastEntered);
@@ -709,8 +675,7 @@ void TCalcWindow::showOptions()
     applyEnablingRules();
 }
 
-void TCalcWindow::collectOptions()
-{
+void TCalcWindow::collectOptions() {
     OptionControls& o = *m_options;
     CalcSwitches switches;
     switches.lastEntered = o.lastEntered->isChecked();
@@ -725,23 +690,20 @@ void TCalcWindow::collectOptions()
                                    ToStd(o.choices[i]->currentText()));
 }
 
-void TCalcWindow::storeOptions()
-{
+void TCalcWindow::storeOptions() {
     collectOptions();
     m_binding->setOptions();
     m_binding->saveOptions();
 }
 
-void TCalcWindow::applyEnablingRules()
-{
+void TCalcWindow::applyEnablingRules() {
     OptionControls& o = *m_options;
     const bool defaults = o.defaults->isChecked();
     o.defaultsAre->setEnabled(defaults);
     o.local->setEnabled(defaults && o.localDefaults->isChecked());
 }
 
-void TCalcWindow::pageChanged(int index)
-{
+void TCalcWindow::pageChanged(int index) {
     const int left = m_page;
     m_page = index;
     if (left == OptionsPage && index == CalculatorPage)
@@ -750,8 +712,7 @@ void TCalcWindow::pageChanged(int index)
         loadShownOptions();
 }
 
-void TCalcWindow::focusFirstInput()
-{
+void TCalcWindow::focusFirstInput() {
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         if (m_spec.fields[i].role != CalcRole::Result) {
             m_edits[i]->setFocus();
@@ -761,8 +722,7 @@ void TCalcWindow::focusFirstInput()
 
 // ---- closing ---------------------------------------------------------------------------------
 
-void TCalcWindow::keyPressEvent(QKeyEvent* event)
-{
+void TCalcWindow::keyPressEvent(QKeyEvent* event) {
     // Esc reaches the window only when no edit used it to take back its typing.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
@@ -771,8 +731,7 @@ void TCalcWindow::keyPressEvent(QKeyEvent* event)
     TToolWindow::keyPressEvent(event);
 }
 
-void TCalcWindow::closeEvent(QCloseEvent* event)
-{
+void TCalcWindow::closeEvent(QCloseEvent* event) {
     if (m_tabs->currentIndex() == OptionsPage)
         storeOptions();
     // The values the buffer last took (Calc, Print or Copy), not edits since then.

@@ -5,12 +5,12 @@
 #include "app/tool_window.h"
 #include "persistence/app_info_xml.h"
 
-#include <QSize>
-#include <QString>
-
 #include <array>
 #include <memory>
 #include <vector>
+
+#include <QSize>
+#include <QString>
 
 class QAbstractButton;
 class QComboBox;
@@ -107,6 +107,7 @@ private:
     QWidget* buildButtons();
     void chainTabOrder();
     void applyTexts();
+    void refreshStatus();
     void applyHints();
     void showOptions();
     void collectOptions();

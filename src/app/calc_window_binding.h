@@ -74,9 +74,8 @@ public:
 
 // A numeric member of a values record.
 template <class Rec>
-using TCalcNumberMember =
-    std::variant<calvora::Extended Rec::*, double Rec::*, float Rec::*, std::int16_t Rec::*,
-                 std::int32_t Rec::*>;
+using TCalcNumberMember = std::variant<calvora::Extended Rec::*, double Rec::*, float Rec::*,
+                                       std::int16_t Rec::*, std::int32_t Rec::*>;
 
 // Where the window's fields sit in a buffer's records, in the order of the window's
 // description, and the buffer kind's latest-calculation reference.
@@ -97,24 +96,20 @@ public:
     using Rec = typename Buf::TransferRec;
     using Opt = typename Buf::OptionsRec;
 
-    TCalcBufferBinding(calvora::TAppInfoXML& settings, std::string section,
-                       TCalcRecordMap<Buf> map)
+    TCalcBufferBinding(calvora::TAppInfoXML& settings, std::string section, TCalcRecordMap<Buf> map)
         : m_settings(settings)
         , m_buffer(settings)
         , m_section(std::move(section))
-        , m_map(std::move(map))
-    {
-    }
+        , m_map(std::move(map)) {}
     // The reference must never outlive the buffer it points at, however the window goes.
     ~TCalcBufferBinding() override { releaseLatest(); }
 
-    long double number(int field) const override
-    {
-        return std::visit([this](auto member) { return static_cast<long double>(m_values.*member); },
-                          m_map.numbers.at(Index(field)));
+    long double number(int field) const override {
+        return std::visit(
+            [this](auto member) { return static_cast<long double>(m_values.*member); },
+            m_map.numbers.at(Index(field)));
     }
-    void setNumber(int field, long double value) override
-    {
+    void setNumber(int field, long double value) override {
         std::visit(
             [this, value](auto member) {
                 using T = std::remove_reference_t<decltype(m_values.*member)>;
@@ -122,43 +117,38 @@ public:
             },
             m_map.numbers.at(Index(field)));
     }
-    int choice(int index) const override { return (m_values.*m_map.choices.at(Index(index))).Index; }
-    void setChoice(int index, int row, const std::string& text) override
-    {
+    int choice(int index) const override {
+        return (m_values.*m_map.choices.at(Index(index))).Index;
+    }
+    void setChoice(int index, int row, const std::string& text) override {
         calvora::ChoiceField& field = m_values.*m_map.choices.at(Index(index));
         field.Index = row;
         field.Text = text;
     }
-    std::vector<std::string> choiceItems(int index) const override
-    {
+    std::vector<std::string> choiceItems(int index) const override {
         return (m_values.*m_map.choices.at(Index(index))).Items;
     }
     std::string label(int index) const override { return At(m_values.Labels, index); }
 
     float defaultRate() const override { return m_options.DefaultRate; }
     void setDefaultRate(float rate) override { m_options.DefaultRate = rate; }
-    int optionChoice(int index) const override
-    {
+    int optionChoice(int index) const override {
         return (m_options.*m_map.optionChoices.at(Index(index))).Index;
     }
-    void setOptionChoice(int index, int row, const std::string& text) override
-    {
+    void setOptionChoice(int index, int row, const std::string& text) override {
         calvora::ChoiceField& field = m_options.*m_map.optionChoices.at(Index(index));
         field.Index = row;
         field.Text = text;
     }
-    std::vector<std::string> optionChoiceItems(int index) const override
-    {
+    std::vector<std::string> optionChoiceItems(int index) const override {
         return (m_options.*m_map.optionChoices.at(Index(index))).Items;
     }
     std::string optionLabel(int index) const override { return At(m_options.Labels, index); }
-    CalcSwitches switches() const override
-    {
+    CalcSwitches switches() const override {
         return {m_options.LastEntered, m_options.Defaults, m_options.Local, m_options.Global,
                 m_options.Publishers};
     }
-    void setSwitches(const CalcSwitches& switches) override
-    {
+    void setSwitches(const CalcSwitches& switches) override {
         m_options.LastEntered = switches.lastEntered;
         m_options.Defaults = switches.defaults;
         m_options.Local = switches.local;
@@ -172,8 +162,7 @@ public:
     void saveOptions() override { m_buffer.SaveOptions(m_section); }
     void getOptions() override { m_buffer.GetOptions(m_options); }
     void setOptions() override { m_buffer.SetOptions(m_options); }
-    void openValues() override
-    {
+    void openValues() override {
         const Rec* latest = m_map.latest != nullptr ? m_map.latest->Get() : nullptr;
         calvora::OpenCalculatorValues(m_buffer, m_section, latest);
     }
@@ -184,19 +173,16 @@ public:
     void reset() override { calvora::ResetCalculator(m_buffer, m_section); }
     void saveLastEntered() override { m_buffer.SaveLastEntered(m_section); }
     std::string clipboardText() const override { return m_buffer.ClipboardText(); }
-    std::vector<calvora::TReportPage> reportPages() const override
-    {
+    std::vector<calvora::TReportPage> reportPages() const override {
         return m_buffer.ReportPages();
     }
     calvora::TReportPrinterConfig printerConfig() const override { return Buf::PrinterConfig(); }
     std::string printerName() const override { return m_settings.Fields().DefaultPrinter; }
-    void publishLatest() override
-    {
+    void publishLatest() override {
         if (m_map.latest != nullptr)
             m_map.latest->Set(m_buffer.Transfer());
     }
-    void releaseLatest() override
-    {
+    void releaseLatest() override {
         if (m_map.latest != nullptr)
             m_map.latest->Release(m_buffer.Transfer());
     }
@@ -205,8 +191,7 @@ public:
 
 private:
     static std::size_t Index(int index) { return static_cast<std::size_t>(index); }
-    static std::string At(const std::vector<std::string>& list, int index)
-    {
+    static std::string At(const std::vector<std::string>& list, int index) {
         return index >= 0 && Index(index) < list.size() ? list[Index(index)] : std::string();
     }
 

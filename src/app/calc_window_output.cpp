@@ -13,25 +13,21 @@ CalcWindowOutput* g_installed = nullptr;
 
 void CalcWindowOutput::printReport(QWidget* parent, const std::vector<calvora::TReportPage>& pages,
                                    const calvora::TReportPrinterConfig& config,
-                                   const QString& printerName, const QString& title)
-{
+                                   const QString& printerName, const QString& title) {
     PreviewReport(pages, config, printerName, title, parent);
 }
 
-void CalcWindowOutput::copyText(const QString& text)
-{
+void CalcWindowOutput::copyText(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);
 }
 
-CalcWindowOutput& CalcWindowOutput::current()
-{
+CalcWindowOutput& CalcWindowOutput::current() {
     static CalcWindowOutput standard;
     return g_installed != nullptr ? *g_installed : standard;
 }
 
-void CalcWindowOutput::install(CalcWindowOutput* output)
-{
+void CalcWindowOutput::install(CalcWindowOutput* output) {
     g_installed = output;
 }

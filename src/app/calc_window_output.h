@@ -2,10 +2,10 @@
 
 #include "calculators/report_page.h"
 
-#include <QString>
-
 #include <string>
 #include <vector>
+
+#include <QString>
 
 class QWidget;
 

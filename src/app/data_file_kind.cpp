@@ -2,8 +2,7 @@
 
 #include <QFileInfo>
 
-std::optional<ToolKind> DataFileKind(const QString& path)
-{
+std::optional<ToolKind> DataFileKind(const QString& path) {
     const QString extension = QFileInfo(path).suffix().toLower();
     if (extension == QLatin1String("ref"))
         return ToolKind::Refinance;

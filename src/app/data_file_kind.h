@@ -2,9 +2,9 @@
 
 #include "app/tool_window.h"
 
-#include <QString>
-
 #include <optional>
+
+#include <QString>
 
 // The tool window that opens a calculator data file, told by the file's extension:
 // "ref" the refinance advisor, "bam" the amortization schedule (letter case ignored).

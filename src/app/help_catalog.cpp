@@ -8,22 +8,31 @@ namespace {
 
 constexpr HelpTopicEntry kTopics[] = {
     // windows
-    {kHelpTopicMainWindow, "main_window.html", "", "The main window", "main window;launch buttons;Windows menu;starting a calculator"},
+    {kHelpTopicMainWindow, "main_window.html", "", "The main window",
+     "main window;launch buttons;Windows menu;starting a calculator"},
     {8, "loan.html", "", "Loan Calculator", "loan;payment;solve for unknown"},
-    {50, "interest.html", "", "Compound & Simple Interest Calculator", "interest;compound interest;simple interest;future value;APY"},
-    {32, "accel.html", "", "Accelerated Payment Calculator", "accelerated payment;extra payments;interest saved"},
+    {50, "interest.html", "", "Compound & Simple Interest Calculator",
+     "interest;compound interest;simple interest;future value;APY"},
+    {32, "accel.html", "", "Accelerated Payment Calculator",
+     "accelerated payment;extra payments;interest saved"},
     {92, "balloon.html", "", "Balloon Payment Calculator", "balloon payment;final payment"},
-    {91, "rembal.html", "", "Remaining Balance Calculator", "remaining balance;payoff;balance after payment"},
+    {91, "rembal.html", "", "Remaining Balance Calculator",
+     "remaining balance;payoff;balance after payment"},
     {5230, "auto.html", "", "Automobile Loan Calculator", "automobile loan;car loan;cash down"},
     {5250, "mortgage.html", "", "Mortgage Loan Calculator", "mortgage;percent down;real estate"},
-    {436, "amortization.html", "", "Basic Amortization Schedule", "amortization schedule;schedule;annual totals;fiscal year"},
+    {436, "amortization.html", "", "Basic Amortization Schedule",
+     "amortization schedule;schedule;annual totals;fiscal year"},
     {330, "amortization.html", "options", "Amortization options", "amortization options"},
     {94, "refinance.html", "", "Refinance Adviser", "refinance;adviser;narrative"},
-    {301, "options_page.html", "", "The Options page", "options page;defaults;last entered calculation;local defaults;global defaults"},
-    {338, "preferences.html", "global", "Global Options", "global options;global defaults;data folder"},
-    {5580, "preferences.html", "startdate", "Assumed Start Date", "assumed start date;start date;loan date"},
+    {301, "options_page.html", "", "The Options page",
+     "options page;defaults;last entered calculation;local defaults;global defaults"},
+    {338, "preferences.html", "global", "Global Options",
+     "global options;global defaults;data folder"},
+    {5580, "preferences.html", "startdate", "Assumed Start Date",
+     "assumed start date;start date;loan date"},
     {5870, "preferences.html", "reset", "Reset Program Options", "reset options;settings file"},
-    {kHelpTopicPrinterSetup, "printing.html", "", "Printing and the default printer", "printer;printing;default printer;printer font;PDF"},
+    {kHelpTopicPrinterSetup, "printing.html", "", "Printing and the default printer",
+     "printer;printing;default printer;printer font;PDF"},
     {kHelpTopicSkins, "preferences.html", "skins", "Skins", "skins;appearance;dark skin"},
     {kHelpTopicHelpOnHelp, "help_on_help.html", "", "Using help", "help;F1;index;contents"},
     {3020, "help_on_help.html", "keys", "Program Keys (Getting Around)", "keys;keyboard;Tab;Esc"},
@@ -46,7 +55,8 @@ constexpr HelpTopicEntry kTopics[] = {
     {42, "fields.html", "t41", "End Date", "end date"},
     {45, "fields.html", "t45", "Days in Year", "days in year;year length;360 days"},
     {6070, "fields.html", "t45", "Days in Year", ""},
-    {395, "fields.html", "t395", "Increase Starts at Period", "increase starts;extra payment start"},
+    {395, "fields.html", "t395", "Increase Starts at Period",
+     "increase starts;extra payment start"},
     {57, "fields.html", "t57", "Extra Amount Paid", "extra amount paid"},
     {328, "fields.html", "t328", "Balloon Due at Period", "balloon period"},
     {86, "fields.html", "t86", "Final Balloon Payment", "final balloon payment"},
@@ -86,7 +96,8 @@ constexpr HelpTopicEntry kTopics[] = {
 constexpr int kStarting[] = {kHelpTopicMainWindow, 3030, 3020, kHelpTopicHelpOnHelp};
 constexpr int kCalculators[] = {8, 50, 32, 92, 91, 5230, 5250, 301};
 constexpr int kSchedules[] = {436, 94};
-constexpr int kFields[] = {6, 97, 81, 11, 16, 13, 25, 12, 39, 41, 45, 395, 57, 328, 86, 34, 6230, 6250, 6290, 6270, 70, 112};
+constexpr int kFields[] = {6,   97, 81,  11, 16, 13,   25,   12,   39,   41, 45,
+                           395, 57, 328, 86, 34, 6230, 6250, 6290, 6270, 70, 112};
 constexpr int kButtons[] = {118, 381, 24, 26, 27, 19, 28};
 constexpr int kPreferences[] = {338, 5580, 5870, kHelpTopicSkins, kHelpTopicPrinterSetup};
 
@@ -101,31 +112,26 @@ constexpr HelpChapter kChapters[] = {
 
 } // namespace
 
-std::span<const HelpTopicEntry> HelpTopics()
-{
+std::span<const HelpTopicEntry> HelpTopics() {
     return kTopics;
 }
 
-std::span<const HelpChapter> HelpContents()
-{
+std::span<const HelpChapter> HelpContents() {
     return kChapters;
 }
 
-const HelpTopicEntry* FindHelpTopic(int topic)
-{
+const HelpTopicEntry* FindHelpTopic(int topic) {
     for (const HelpTopicEntry& entry : kTopics)
         if (entry.topic == topic)
             return &entry;
     return nullptr;
 }
 
-QString HelpContentsUrl()
-{
+QString HelpContentsUrl() {
     return QStringLiteral("qrc:/help/index.html");
 }
 
-QString HelpTopicUrl(int topic)
-{
+QString HelpTopicUrl(int topic) {
     const HelpTopicEntry* entry = FindHelpTopic(topic);
     if (entry == nullptr)
         return HelpContentsUrl();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <span>
+
+#include <QString>
 
 // The help topics by number: which page (and anchor) of the help shows each, its title
 // and the index keywords that lead to it.

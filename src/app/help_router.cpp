@@ -12,44 +12,36 @@ constexpr const char* kTopicProperty = "calvoraHelpTopic";
 
 } // namespace
 
-HelpRouter& HelpRouter::instance()
-{
+HelpRouter& HelpRouter::instance() {
     static HelpRouter router;
     return router;
 }
 
-void HelpRouter::installOn(QObject* application)
-{
+void HelpRouter::installOn(QObject* application) {
     application->installEventFilter(this);
 }
 
-void HelpRouter::setHandler(Handler handler)
-{
+void HelpRouter::setHandler(Handler handler) {
     m_handler = std::move(handler);
 }
 
-void HelpRouter::showTopic(int topic)
-{
+void HelpRouter::showTopic(int topic) {
     dispatch({Command::Topic, topic, {}});
 }
 
-void HelpRouter::showContents()
-{
+void HelpRouter::showContents() {
     dispatch({Command::Contents, 0, {}});
 }
 
-void HelpRouter::showIndex(const QString& keyword)
-{
+void HelpRouter::showIndex(const QString& keyword) {
     dispatch({Command::Index, 0, keyword});
 }
 
-void HelpRouter::quit()
-{
+void HelpRouter::quit() {
     dispatch({Command::Quit, 0, {}});
 }
 
-void HelpRouter::dispatch(const Request& request)
-{
+void HelpRouter::dispatch(const Request& request) {
     if (m_handler) {
         m_handler(request);
         return;
@@ -70,21 +62,18 @@ void HelpRouter::dispatch(const Request& request)
     }
 }
 
-void HelpRouter::setTopic(QWidget* widget, int topic)
-{
+void HelpRouter::setTopic(QWidget* widget, int topic) {
     if (widget != nullptr)
         widget->setProperty(kTopicProperty, topic);
 }
 
-int HelpRouter::topicOf(const QWidget* widget)
-{
+int HelpRouter::topicOf(const QWidget* widget) {
     if (widget == nullptr)
         return 0;
     return widget->property(kTopicProperty).toInt();
 }
 
-int HelpRouter::topicFor(const QWidget* widget)
-{
+int HelpRouter::topicFor(const QWidget* widget) {
     for (const QWidget* at = widget; at != nullptr; at = at->parentWidget()) {
         if (const int topic = topicOf(at); topic != 0)
             return topic;
@@ -92,8 +81,7 @@ int HelpRouter::topicFor(const QWidget* widget)
     return 0;
 }
 
-void HelpRouter::helpForFocus()
-{
+void HelpRouter::helpForFocus() {
     QWidget* focus = QApplication::focusWidget();
     if (focus == nullptr)
         focus = QApplication::activeWindow();
@@ -104,8 +92,7 @@ void HelpRouter::helpForFocus()
         showContents();
 }
 
-bool HelpRouter::eventFilter(QObject* watched, QEvent* event)
-{
+bool HelpRouter::eventFilter(QObject* watched, QEvent* event) {
     // Only the key press that reaches a widget counts, not its copies on the way up.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         const auto* key = static_cast<QKeyEvent*>(event);

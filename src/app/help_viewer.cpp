@@ -3,6 +3,8 @@
 #include "app/help_catalog.h"
 #include "app/ui_text.h"
 
+#include <map>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -16,8 +18,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <map>
-
 namespace {
 
 QPointer<THelpViewer> g_viewer;
@@ -25,22 +25,19 @@ constexpr int kTopicRole = Qt::UserRole + 1;
 
 } // namespace
 
-THelpViewer& THelpViewer::instance()
-{
+THelpViewer& THelpViewer::instance() {
     if (g_viewer.isNull())
         g_viewer = new THelpViewer;
     return *g_viewer;
 }
 
-void THelpViewer::closeAll()
-{
+void THelpViewer::closeAll() {
     if (!g_viewer.isNull())
         g_viewer->hide();
 }
 
 THelpViewer::THelpViewer()
-    : QWidget(nullptr, Qt::Window)
-{
+    : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("helpViewer"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Calvora Help"));
@@ -53,9 +50,9 @@ THelpViewer::THelpViewer()
     m_browser->setSearchPaths({QStringLiteral(":/help")});
     QAction* back = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
                                        QStringLiteral("Back"), m_browser, &QTextBrowser::backward);
-    QAction* forward = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                          QStringLiteral("Forward"), m_browser,
-                                          &QTextBrowser::forward);
+    QAction* forward =
+        toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                           QStringLiteral("Forward"), m_browser, &QTextBrowser::forward);
     toolbar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Contents"),
                        this, &THelpViewer::showContents);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
@@ -81,8 +78,7 @@ THelpViewer::THelpViewer()
     resize(900, 620);
 }
 
-void THelpViewer::buildContents()
-{
+void THelpViewer::buildContents() {
     m_contents = new QTreeWidget(this);
     m_contents->setHeaderHidden(true);
     for (const HelpChapter& chapter : HelpContents()) {
@@ -104,8 +100,7 @@ void THelpViewer::buildContents()
     m_tabs->addTab(m_contents, QStringLiteral("Contents"));
 }
 
-void THelpViewer::buildIndex()
-{
+void THelpViewer::buildIndex() {
     auto* page = new QWidget(this);
     m_search = new QLineEdit(page);
     m_search->setPlaceholderText(QStringLiteral("Type a keyword"));
@@ -142,8 +137,7 @@ void THelpViewer::buildIndex()
     m_tabs->addTab(page, QStringLiteral("Index"));
 }
 
-void THelpViewer::filterIndex(const QString& text)
-{
+void THelpViewer::filterIndex(const QString& text) {
     for (int i = 0; i < m_index->count(); ++i) {
         QListWidgetItem* item = m_index->item(i);
         item->setHidden(!item->text().startsWith(text, Qt::CaseInsensitive) &&
@@ -151,13 +145,11 @@ void THelpViewer::filterIndex(const QString& text)
     }
 }
 
-void THelpViewer::open(const QUrl& url)
-{
+void THelpViewer::open(const QUrl& url) {
     m_browser->setSource(url);
 }
 
-void THelpViewer::present()
-{
+void THelpViewer::present() {
     if (isMinimized())
         showNormal();
     show();
@@ -165,21 +157,18 @@ void THelpViewer::present()
     activateWindow();
 }
 
-void THelpViewer::showTopic(int topic)
-{
+void THelpViewer::showTopic(int topic) {
     open(QUrl(HelpTopicUrl(topic)));
     present();
 }
 
-void THelpViewer::showContents()
-{
+void THelpViewer::showContents() {
     m_tabs->setCurrentIndex(0);
     open(QUrl(HelpContentsUrl()));
     present();
 }
 
-void THelpViewer::showIndex(const QString& keyword)
-{
+void THelpViewer::showIndex(const QString& keyword) {
     m_tabs->setCurrentIndex(1);
     m_search->setText(keyword);
     if (m_browser->source().isEmpty())
@@ -188,7 +177,6 @@ void THelpViewer::showIndex(const QString& keyword)
     m_search->setFocus();
 }
 
-QUrl THelpViewer::currentUrl() const
-{
+QUrl THelpViewer::currentUrl() const {
     return m_browser->source();
 }

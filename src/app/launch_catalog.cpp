@@ -1,12 +1,12 @@
 #include "app/launch_catalog.h"
 
+#include <array>
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-
-#include <array>
 
 namespace {
 
@@ -19,8 +19,7 @@ constexpr std::array<LaunchEntry, kToolKindCount> kEntries = {{
      "Calculate for the unknown value which results\rin specified balloon balance.",
      "btnBalloonPmt", 92},
     {ToolKind::Interest, LaunchGroup::Loan, "Comp/&Simple Int", "Comp/&Simple Int...",
-     "Calculate either compound or\r\nsimple interest for exact number of days",
-     "btnInterest", 50},
+     "Calculate either compound or\r\nsimple interest for exact number of days", "btnInterest", 50},
     {ToolKind::Loan, LaunchGroup::Loan, "Loan", "Loan...",
      "Solve for any unknown\ramount of loan, rate, term or payment amount.", "btnLoan", 8},
     {ToolKind::MortgageLoan, LaunchGroup::Loan, "Mortgage Loan", "Mortgage Loan...",
@@ -52,8 +51,7 @@ const std::array<IconStyle, kToolKindCount> kStyles = {{
     {ToolKind::Refinance, QColor(0x00, 0x69, 0x5c), u"\u21bb"},
 }};
 
-void DrawBalloon(QPainter& p, const QRectF& r)
-{
+void DrawBalloon(QPainter& p, const QRectF& r) {
     const QRectF ball(r.center().x() - r.width() * 0.2, r.top() + r.height() * 0.18,
                       r.width() * 0.4, r.height() * 0.46);
     p.setBrush(Qt::white);
@@ -69,8 +67,7 @@ void DrawBalloon(QPainter& p, const QRectF& r)
     p.drawPath(string);
 }
 
-void DrawCar(QPainter& p, const QRectF& r)
-{
+void DrawCar(QPainter& p, const QRectF& r) {
     const double w = r.width();
     const double h = r.height();
     QPainterPath body;
@@ -91,8 +88,7 @@ void DrawCar(QPainter& p, const QRectF& r)
     p.drawEllipse(QPointF(r.left() + w * 0.68, r.top() + h * 0.64), wheel / 2, wheel / 2);
 }
 
-QPixmap PaintTile(const IconStyle& style, int size)
-{
+QPixmap PaintTile(const IconStyle& style, int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -122,8 +118,7 @@ QPixmap PaintTile(const IconStyle& style, int size)
     return pixmap;
 }
 
-const IconStyle& StyleOf(ToolKind kind)
-{
+const IconStyle& StyleOf(ToolKind kind) {
     for (const IconStyle& style : kStyles)
         if (style.kind == kind)
             return style;
@@ -132,26 +127,22 @@ const IconStyle& StyleOf(ToolKind kind)
 
 } // namespace
 
-std::span<const LaunchEntry> LaunchEntries()
-{
+std::span<const LaunchEntry> LaunchEntries() {
     return kEntries;
 }
 
-const LaunchEntry& LaunchEntryOf(ToolKind kind)
-{
+const LaunchEntry& LaunchEntryOf(ToolKind kind) {
     for (const LaunchEntry& entry : kEntries)
         if (entry.kind == kind)
             return entry;
     return kEntries.front();
 }
 
-QColor LaunchColor(ToolKind kind)
-{
+QColor LaunchColor(ToolKind kind) {
     return StyleOf(kind).color;
 }
 
-QIcon LaunchIcon(ToolKind kind)
-{
+QIcon LaunchIcon(ToolKind kind) {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64})
         icon.addPixmap(PaintTile(StyleOf(kind), size));

@@ -2,11 +2,11 @@
 
 #include "app/tool_window.h"
 
+#include <span>
+
 #include <QColor>
 #include <QIcon>
 #include <QString>
-
-#include <span>
 
 // The main window's launchers: one per tool-window kind, with its button caption, menu
 // caption, hint (string-table text, "\r" and "\r\n" breaks kept), menu and help topic.

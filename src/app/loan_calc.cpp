@@ -12,26 +12,33 @@ using Rec = calvora::TcalcLoanTransferRec;
 using Opt = calvora::TcalcLoanOptionsTransferRec;
 
 // Labels of the loan buffer's values record.
-enum LoanLabel { lPV, lNumPmts, lRate, lPmt, lPYR, lCmpPYR, lPmtMthd, lAmortMthd, lInterest,
-                 lLoanDate };
+enum LoanLabel {
+    lPV,
+    lNumPmts,
+    lRate,
+    lPmt,
+    lPYR,
+    lCmpPYR,
+    lPmtMthd,
+    lAmortMthd,
+    lInterest,
+    lLoanDate
+};
 // Labels of its options record.
 enum LoanOptionLabel { oAmortMthd, oPmtMthd, oCmpPYR, oPYR, oRate };
 
-calvora::TAppInfoXML& Settings()
-{
+calvora::TAppInfoXML& Settings() {
     if (App().settings == nullptr)
         throw std::logic_error("calculator window opened before the settings store");
     return *App().settings;
 }
 
 // The same order as the fields and lists of LoanWindowSpec.
-TCalcRecordMap<TbufLoan> LoanRecordMap()
-{
+TCalcRecordMap<TbufLoan> LoanRecordMap() {
     TCalcRecordMap<TbufLoan> map;
     map.numbers = {&Rec::Amount, &Rec::Periods, &Rec::AnnualRate, &Rec::Payment,
                    &Rec::TotalInterest};
-    map.choices = {&Rec::PaymentPeriod, &Rec::Compounding, &Rec::PaymentMethod,
-                   &Rec::AmortMethod};
+    map.choices = {&Rec::PaymentPeriod, &Rec::Compounding, &Rec::PaymentMethod, &Rec::AmortMethod};
     map.optionChoices = {&Opt::DefaultPaymentPeriod, &Opt::DefaultCompounding,
                          &Opt::DefaultPaymentMethod, &Opt::DefaultAmortMethod};
     map.latest = &calvora::LastLoanCalculation;
@@ -40,8 +47,7 @@ TCalcRecordMap<TbufLoan> LoanRecordMap()
 
 } // namespace
 
-CalcWindowSpec LoanWindowSpec()
-{
+CalcWindowSpec LoanWindowSpec() {
     CalcWindowSpec spec;
     spec.title = QStringLiteral("Loan") + QLatin1Char(' ') + QStringLiteral("Calculator");
     spec.section = QStringLiteral("LoanCalc");
@@ -82,6 +88,4 @@ TcalcLoan::TcalcLoan(QWidget* owner)
     : TCalcWindow(owner, LoanWindowSpec(),
                   std::make_unique<TCalcBufferBinding<TbufLoan>>(
                       Settings(), LoanWindowSpec().section.toStdString(), LoanRecordMap()),
-                  Settings(), App().masks)
-{
-}
+                  Settings(), App().masks) {}

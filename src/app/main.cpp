@@ -13,14 +13,13 @@
 #include "persistence/regional_settings.h"
 #include "persistence/system_owner.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QScreen>
 #include <QStyleFactory>
 
-#include <memory>
-
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Calvora"));
     QApplication::setOrganizationName(QStringLiteral("Brindlemoor"));

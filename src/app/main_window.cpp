@@ -54,8 +54,8 @@ constexpr const char* kWhatsNewAddress = "whatsnew@brindlemoor.example";
 constexpr const char* kVersion = "3.0d";
 
 const QString kMaximumReached = QStringLiteral("Maximum number of this calculator displayed.");
-const QString kUnsupportedFile =
-    QStringLiteral("Data file was created with an unsupported version.\r\rOr unrecognized file type.");
+const QString kUnsupportedFile = QStringLiteral(
+    "Data file was created with an unsupported version.\r\rOr unrecognized file type.");
 
 struct OptionEntry {
     TfrmCalvoraMain::Option option;
@@ -72,8 +72,7 @@ const OptionEntry kOptionEntries[] = {
     {TfrmCalvoraMain::Option::GradientBackground, "Gradient Background", appkeys::ColorBackground},
 };
 
-const OptionEntry& EntryOf(TfrmCalvoraMain::Option option)
-{
+const OptionEntry& EntryOf(TfrmCalvoraMain::Option option) {
     return kOptionEntries[static_cast<int>(option)];
 }
 
@@ -82,15 +81,13 @@ const OptionEntry& EntryOf(TfrmCalvoraMain::Option option)
 class LaunchBackground : public QWidget {
 public:
     using QWidget::QWidget;
-    void setGradient(bool on)
-    {
+    void setGradient(bool on) {
         m_gradient = on;
         update();
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
+    void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QColor window = palette().color(QPalette::Window);
         if (!m_gradient) {
@@ -120,21 +117,19 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QString Std(const std::string& text)
-{
+QString Std(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 } // namespace
 
 MainWindowBounds MainWindowStartBounds(const TAppInfoXML& settings, bool restore,
-                                       const QRect& current, const QSize& screen)
-{
+                                       const QRect& current, const QSize& screen) {
     if (!restore)
         return {QRect(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight), 0};
-    const calvora::TBounds stored =
-        settings.ReadBounds(kBoundsSection, {current.x(), current.y(), current.width(), current.height()},
-                            screen.width(), screen.height());
+    const calvora::TBounds stored = settings.ReadBounds(
+        kBoundsSection, {current.x(), current.y(), current.width(), current.height()},
+        screen.width(), screen.height());
     return {QRect(stored.Left, stored.Top, stored.Width, stored.Height), kDesignHeight};
 }
 
@@ -143,8 +138,7 @@ TfrmCalvoraMain::TfrmCalvoraMain(TAppInfoXML& settings, TSkinEngine& skins, QSiz
     : QMainWindow(parent)
     , m_settings(settings)
     , m_skins(skins)
-    , m_screen(screen)
-{
+    , m_screen(screen) {
     setObjectName(QStringLiteral("frmCalvoraMain"));
     if (m_screen.isEmpty() && QGuiApplication::primaryScreen() != nullptr)
         m_screen = QGuiApplication::primaryScreen()->geometry().size();
@@ -170,8 +164,7 @@ TfrmCalvoraMain::~TfrmCalvoraMain() = default;
 
 // ---- building -----------------------------------------------------------------------------
 
-void TfrmCalvoraMain::buildMenus()
-{
+void TfrmCalvoraMain::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Printer setup..."), this, &TfrmCalvoraMain::printerSetup);
     file->addSeparator();
@@ -193,9 +186,8 @@ void TfrmCalvoraMain::buildMenus()
 
     QMenu* preferences = menuBar()->addMenu(QStringLiteral("&Preferences"));
     auto addDialog = [this](QMenu* menu, const QString& caption, AppDialog dialog) {
-        QAction* action = menu->addAction(caption, this, [this, dialog] {
-            AppDialogRegistry::run(dialog, this);
-        });
+        QAction* action = menu->addAction(caption, this,
+                                          [this, dialog] { AppDialogRegistry::run(dialog, this); });
         action->setEnabled(AppDialogRegistry::has(dialog));
     };
     auto addOption = [this](QMenu* menu, Option option) {
@@ -252,8 +244,7 @@ void TfrmCalvoraMain::buildMenus()
     addDialog(help, QStringLiteral("About..."), AppDialog::About);
 }
 
-QWidget* TfrmCalvoraMain::buildLaunchers()
-{
+QWidget* TfrmCalvoraMain::buildLaunchers() {
     auto* background = new LaunchBackground(this);
     m_background = background;
     background->setGradient(isOptionChecked(Option::GradientBackground));
@@ -268,8 +259,8 @@ QWidget* TfrmCalvoraMain::buildLaunchers()
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    auto* subtitle = new QLabel(QStringLiteral("Loan analysis: calculators, schedules and advice"),
-                                background);
+    auto* subtitle =
+        new QLabel(QStringLiteral("Loan analysis: calculators, schedules and advice"), background);
     subtitle->setObjectName(QStringLiteral("lblSubtitle"));
     subtitle->setForegroundRole(QPalette::PlaceholderText);
     auto* heading = new QVBoxLayout;
@@ -340,8 +331,7 @@ QWidget* TfrmCalvoraMain::buildLaunchers()
     return background;
 }
 
-void TfrmCalvoraMain::buildStatusBar()
-{
+void TfrmCalvoraMain::buildStatusBar() {
     const QString texts[3] = {QStringLiteral("Calvora v.3.0d 01/03/2010"), QString(),
                               QStringLiteral("\u00a9 Brindlemoor Software")};
     for (int i = 0; i < 3; ++i) {
@@ -355,13 +345,11 @@ void TfrmCalvoraMain::buildStatusBar()
     layoutStatusPanels();
 }
 
-QLabel* TfrmCalvoraMain::statusPanel(int index) const
-{
+QLabel* TfrmCalvoraMain::statusPanel(int index) const {
     return m_statusPanels.at(static_cast<std::size_t>(index));
 }
 
-void TfrmCalvoraMain::layoutStatusPanels()
-{
+void TfrmCalvoraMain::layoutStatusPanels() {
     const int width = statusBar()->width();
     m_statusPanels[0]->setFixedWidth(static_cast<int>(width * 0.3525641025641025641));
     m_statusPanels[1]->setFixedWidth(static_cast<int>(width * 0.19230769230769230769));
@@ -369,31 +357,26 @@ void TfrmCalvoraMain::layoutStatusPanels()
 
 // ---- options ------------------------------------------------------------------------------
 
-bool TfrmCalvoraMain::isOptionChecked(Option option) const
-{
+bool TfrmCalvoraMain::isOptionChecked(Option option) const {
     const QAction* action = m_options[static_cast<std::size_t>(option)];
     if (action != nullptr)
         return action->isChecked();
     return m_settings.Fields().*(EntryOf(option).key.Field);
 }
 
-QAction* TfrmCalvoraMain::optionAction(Option option) const
-{
+QAction* TfrmCalvoraMain::optionAction(Option option) const {
     return m_options[static_cast<std::size_t>(option)];
 }
 
-QAction* TfrmCalvoraMain::launchAction(ToolKind kind) const
-{
+QAction* TfrmCalvoraMain::launchAction(ToolKind kind) const {
     return m_launchActions[static_cast<std::size_t>(kind)];
 }
 
-QToolButton* TfrmCalvoraMain::launchButton(ToolKind kind) const
-{
+QToolButton* TfrmCalvoraMain::launchButton(ToolKind kind) const {
     return m_launchButtons[static_cast<std::size_t>(kind)];
 }
 
-void TfrmCalvoraMain::writeOption(Option option, bool value)
-{
+void TfrmCalvoraMain::writeOption(Option option, bool value) {
     try {
         m_settings.Set(EntryOf(option).key, value);
     } catch (const std::exception& error) {
@@ -401,8 +384,7 @@ void TfrmCalvoraMain::writeOption(Option option, bool value)
     }
 }
 
-void TfrmCalvoraMain::toggleOption(Option option)
-{
+void TfrmCalvoraMain::toggleOption(Option option) {
     QAction* action = optionAction(option);
     // A menu click has already flipped the mark; a call from code flips it here.
     const bool fromMenu = sender() == action;
@@ -415,8 +397,7 @@ void TfrmCalvoraMain::toggleOption(Option option)
         static_cast<LaunchBackground*>(m_background)->setGradient(action->isChecked());
 }
 
-void TfrmCalvoraMain::applyButtonHints()
-{
+void TfrmCalvoraMain::applyButtonHints() {
     const bool show = isOptionChecked(Option::ShowButtonHints);
     for (const LaunchEntry& entry : LaunchEntries()) {
         QToolButton* button = launchButton(entry.kind);
@@ -426,8 +407,7 @@ void TfrmCalvoraMain::applyButtonHints()
 
 // ---- window table -------------------------------------------------------------------------
 
-TToolWindow* TfrmCalvoraMain::openWindow(ToolKind kind)
-{
+TToolWindow* TfrmCalvoraMain::openWindow(ToolKind kind) {
     const int copy = m_table.firstFreeCopy(kind);
     if (copy == 0) {
         UserPrompts::current().inform(this, kMaximumReached);
@@ -460,8 +440,7 @@ TToolWindow* TfrmCalvoraMain::openWindow(ToolKind kind)
     return window;
 }
 
-void TfrmCalvoraMain::openDataFile(const QString& path)
-{
+void TfrmCalvoraMain::openDataFile(const QString& path) {
     try {
         const std::optional<ToolKind> kind = DataFileKind(path);
         if (!kind || !ToolWindowRegistry::has(*kind))
@@ -474,28 +453,24 @@ void TfrmCalvoraMain::openDataFile(const QString& path)
     m_pendingDataFile.clear();
 }
 
-void TfrmCalvoraMain::dropFiles(const QStringList& paths)
-{
+void TfrmCalvoraMain::dropFiles(const QStringList& paths) {
     if (paths.isEmpty())
         return;
     m_pendingDataFile = paths.first();
     openDataFile(m_pendingDataFile);
 }
 
-void TfrmCalvoraMain::dragEnterEvent(QDragEnterEvent* event)
-{
+void TfrmCalvoraMain::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
-void TfrmCalvoraMain::dropEvent(QDropEvent* event)
-{
+void TfrmCalvoraMain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     dropMimeData(*event->mimeData());
 }
 
-void TfrmCalvoraMain::dropMimeData(const QMimeData& data)
-{
+void TfrmCalvoraMain::dropMimeData(const QMimeData& data) {
     QStringList paths;
     for (const QUrl& url : data.urls())
         if (url.isLocalFile())
@@ -505,8 +480,7 @@ void TfrmCalvoraMain::dropMimeData(const QMimeData& data)
 
 // ---- lifecycle ----------------------------------------------------------------------------
 
-void TfrmCalvoraMain::showEvent(QShowEvent* event)
-{
+void TfrmCalvoraMain::showEvent(QShowEvent* event) {
     if (!m_boundsApplied) {
         m_boundsApplied = true;
         if (m_startBounds.minimumHeight > 0)
@@ -518,15 +492,13 @@ void TfrmCalvoraMain::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
 }
 
-void TfrmCalvoraMain::changeEvent(QEvent* event)
-{
+void TfrmCalvoraMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         QTimer::singleShot(0, this, &TfrmCalvoraMain::firstActivation);
 }
 
-void TfrmCalvoraMain::firstActivation()
-{
+void TfrmCalvoraMain::firstActivation() {
     if (m_firstActivation) {
         m_firstActivation = false;
         AppDialogRegistry::run(AppDialog::Tips, this);
@@ -535,12 +507,10 @@ void TfrmCalvoraMain::firstActivation()
         openDataFile(m_pendingDataFile);
 }
 
-void TfrmCalvoraMain::closeEvent(QCloseEvent* event)
-{
+void TfrmCalvoraMain::closeEvent(QCloseEvent* event) {
     if (isOptionChecked(Option::SavePositions)) {
-        const QRect normal = isMaximized() || isMinimized()
-                                 ? normalGeometry()
-                                 : QRect(pos(), size());
+        const QRect normal =
+            isMaximized() || isMinimized() ? normalGeometry() : QRect(pos(), size());
         try {
             m_settings.WriteBounds(kBoundsSection,
                                    {normal.x(), normal.y(), normal.width(), normal.height()});
@@ -551,8 +521,7 @@ void TfrmCalvoraMain::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
-bool TfrmCalvoraMain::eventFilter(QObject* watched, QEvent* event)
-{
+bool TfrmCalvoraMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_windowsMenu &&
         (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved)) {
         // The removed action is still counted while its event is delivered.
@@ -564,8 +533,7 @@ bool TfrmCalvoraMain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TfrmCalvoraMain::updateMenuStates()
-{
+void TfrmCalvoraMain::updateMenuStates() {
     int items = 0;
     for (QAction* action : m_windowsMenu->actions())
         items += action->isSeparator() ? 0 : 1;
@@ -573,16 +541,14 @@ void TfrmCalvoraMain::updateMenuStates()
     m_unskin->setEnabled(m_settings.Fields().HasSkinned);
 }
 
-void TfrmCalvoraMain::resetToDefaultSize()
-{
+void TfrmCalvoraMain::resetToDefaultSize() {
     showNormal();
     resize(kDesignWidth, kDesignHeight);
 }
 
 // ---- skins --------------------------------------------------------------------------------
 
-void TfrmCalvoraMain::applyStoredSkin()
-{
+void TfrmCalvoraMain::applyStoredSkin() {
     const auto& fields = m_settings.Fields();
     if (!fields.SkinName.empty()) {
         const QString path = TSkinEngine::skinFilePath(Std(fields.SkinPath), Std(fields.SkinName));
@@ -601,15 +567,13 @@ void TfrmCalvoraMain::applyStoredSkin()
     SetSkinFaceColor(m_skins.faceColor());
 }
 
-void TfrmCalvoraMain::refreshSkinState()
-{
+void TfrmCalvoraMain::refreshSkinState() {
     SetSkinFaceColor(m_skins.faceColor());
     updateMenuStates();
     m_background->update();
 }
 
-void TfrmCalvoraMain::selectSkins()
-{
+void TfrmCalvoraMain::selectSkins() {
     TfrmSkin dialog(m_settings, m_skins, this);
     if (dialog.exec() == QDialog::Accepted && !m_skins.skinFile().isEmpty()) {
         m_skins.setActive(true);
@@ -618,8 +582,7 @@ void TfrmCalvoraMain::selectSkins()
     refreshSkinState();
 }
 
-void TfrmCalvoraMain::unskin()
-{
+void TfrmCalvoraMain::unskin() {
     m_skins.setActive(false);
     try {
         m_settings.Set(appkeys::SkinPath, "./skins/");
@@ -634,10 +597,10 @@ void TfrmCalvoraMain::unskin()
 
 // ---- printing -----------------------------------------------------------------------------
 
-void TfrmCalvoraMain::choosePrinterFont()
-{
+void TfrmCalvoraMain::choosePrinterFont() {
     const auto& fields = m_settings.Fields();
-    QFont current(Std(fields.PrinterFontName), fields.PrinterFontSize > 0 ? fields.PrinterFontSize : 10);
+    QFont current(Std(fields.PrinterFontName),
+                  fields.PrinterFontSize > 0 ? fields.PrinterFontSize : 10);
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, current, this, QStringLiteral("Printer Font"));
     if (!ok)
@@ -650,23 +613,20 @@ void TfrmCalvoraMain::choosePrinterFont()
     }
 }
 
-void TfrmCalvoraMain::printerSetup()
-{
+void TfrmCalvoraMain::printerSetup() {
     TfrmSetPrinter dialog(m_settings, SystemPrinters(), this);
     dialog.exec();
 }
 
 // ---- help menu ----------------------------------------------------------------------------
 
-void TfrmCalvoraMain::openWebPage(const char* url)
-{
+void TfrmCalvoraMain::openWebPage(const char* url) {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(url)));
 }
 
 namespace {
 
-void OpenMail(const QString& address, const QString& subject, const QString& body)
-{
+void OpenMail(const QString& address, const QString& subject, const QString& body) {
     QUrl url(QStringLiteral("mailto:") + address);
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("subject"), subject);
@@ -677,8 +637,7 @@ void OpenMail(const QString& address, const QString& subject, const QString& bod
 
 } // namespace
 
-void TfrmCalvoraMain::mailSupport()
-{
+void TfrmCalvoraMain::mailSupport() {
     const QString confirm = QStringLiteral(
         "This will open your default email program and start\r\nan email to our support group. "
         "You'll enter your\r\nquestion or comment, review the email and send.\r\n\r\nThis will "
@@ -709,8 +668,7 @@ void TfrmCalvoraMain::mailSupport()
             blank + QStringLiteral("Calvora  Version: ") + QString::fromLatin1(kVersion));
 }
 
-void TfrmCalvoraMain::mailWhatsNew()
-{
+void TfrmCalvoraMain::mailWhatsNew() {
     const QString blank = QStringLiteral("\r\r");
     const QString support = QString::fromLatin1(kSupportAddress);
     const QString responder = QString::fromLatin1(kWhatsNewAddress);

@@ -3,12 +3,12 @@
 #include "app/tool_window.h"
 #include "app/window_table.h"
 
+#include <array>
+#include <string_view>
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QRect>
-
-#include <array>
-#include <string_view>
 
 class QAction;
 class QLabel;
@@ -54,8 +54,8 @@ public:
 
     // `screen` is the size the stored bounds are checked against; empty takes the
     // primary screen's.
-    TfrmCalvoraMain(calvora::TAppInfoXML& settings, TSkinEngine& skins,
-                    QSize screen = QSize(), QWidget* parent = nullptr);
+    TfrmCalvoraMain(calvora::TAppInfoXML& settings, TSkinEngine& skins, QSize screen = QSize(),
+                    QWidget* parent = nullptr);
     ~TfrmCalvoraMain() override;
 
     // Opens a tool window of the kind in its first free slot; with both slots taken shows

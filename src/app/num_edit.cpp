@@ -1,5 +1,9 @@
 #include "app/num_edit.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -7,10 +11,6 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
-
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -22,8 +22,7 @@ struct DigitParts {
     QString decimals;
 };
 
-DigitParts Split(long double value, int decimals)
-{
+DigitParts Split(long double value, int decimals) {
     char buffer[128];
     std::snprintf(buffer, sizeof buffer, "%.*Lf", std::max(decimals, 0), std::fabs(value));
     const QString plain = QString::fromLatin1(buffer);
@@ -35,8 +34,7 @@ DigitParts Split(long double value, int decimals)
     return parts;
 }
 
-long double Join(const DigitParts& parts)
-{
+long double Join(const DigitParts& parts) {
     QString text = parts.integer.isEmpty() ? QStringLiteral("0") : parts.integer;
     if (!parts.decimals.isEmpty())
         text += QLatin1Char('.') + parts.decimals;
@@ -44,8 +42,7 @@ long double Join(const DigitParts& parts)
     return parts.negative ? -magnitude : magnitude;
 }
 
-int CaretThickness(int height)
-{
+int CaretThickness(int height) {
     if (height < 31)
         return 2;
     if (height < 61)
@@ -56,16 +53,14 @@ int CaretThickness(int height)
 } // namespace
 
 TqvNumEdit::TqvNumEdit(QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setCursor(Qt::IBeamCursor);
 }
 
-void TqvNumEdit::setNumericValue(long double value)
-{
+void TqvNumEdit::setNumericValue(long double value) {
     if (value == m_value)
         return;
     m_value = value;
@@ -74,16 +69,14 @@ void TqvNumEdit::setNumericValue(long double value)
     emit valueChanged(static_cast<double>(m_value));
 }
 
-void TqvNumEdit::changeValue(long double value)
-{
+void TqvNumEdit::changeValue(long double value) {
     if (value == m_value)
         return;
     m_value = value;
     emit valueChanged(static_cast<double>(m_value));
 }
 
-void TqvNumEdit::setEditFormat(const TEzEditFormat& format)
-{
+void TqvNumEdit::setEditFormat(const TEzEditFormat& format) {
     const int digits = format.Digits < 1 ? m_editFormat.Digits : format.Digits;
     m_editFormat = format;
     m_editFormat.Digits = digits;
@@ -91,8 +84,7 @@ void TqvNumEdit::setEditFormat(const TEzEditFormat& format)
     update();
 }
 
-void TqvNumEdit::setDisplayFormat(const TEzDisplayFormat& format)
-{
+void TqvNumEdit::setDisplayFormat(const TEzDisplayFormat& format) {
     const int digits = format.Digits < 1 ? m_displayFormat.Digits : format.Digits;
     m_displayFormat = format;
     m_displayFormat.Digits = digits;
@@ -100,8 +92,7 @@ void TqvNumEdit::setDisplayFormat(const TEzDisplayFormat& format)
 }
 
 void TqvNumEdit::setFormats(int digits, int decimals, const QString& leftInfo,
-                            const QString& rightInfo, int spaces, bool useThousandSeparator)
-{
+                            const QString& rightInfo, int spaces, bool useThousandSeparator) {
     TEzEditFormat edit = m_editFormat;
     edit.Digits = digits;
     edit.Decimals = decimals;
@@ -116,15 +107,13 @@ void TqvNumEdit::setFormats(int digits, int decimals, const QString& leftInfo,
     setDisplayFormat(display);
 }
 
-void TqvNumEdit::setReadOnly(bool readOnly)
-{
+void TqvNumEdit::setReadOnly(bool readOnly) {
     m_readOnly = readOnly;
     setCursor(readOnly ? Qt::ArrowCursor : Qt::IBeamCursor);
     update();
 }
 
-void TqvNumEdit::setUnknownValue(const QString& text)
-{
+void TqvNumEdit::setUnknownValue(const QString& text) {
     if (!m_allowUnknown)
         return;
     if (!text.isEmpty() && m_unknownValue.isEmpty()) {
@@ -146,15 +135,13 @@ void TqvNumEdit::setUnknownValue(const QString& text)
     update();
 }
 
-const TEzEditFormat& TqvNumEdit::activeFormat() const
-{
+const TEzEditFormat& TqvNumEdit::activeFormat() const {
     if (hasFocus())
         return m_editFormat;
     return m_displayFormat;
 }
 
-QString TqvNumEdit::valueText() const
-{
+QString TqvNumEdit::valueText() const {
     if (m_allowUnknown && !m_unknownValue.isEmpty())
         return m_unknownValue;
     if (hasFocus())
@@ -166,14 +153,12 @@ QString TqvNumEdit::valueText() const
                                 m_displayFormat.UseThousandSeparator);
 }
 
-QString TqvNumEdit::maskText() const
-{
+QString TqvNumEdit::maskText() const {
     return numedit::BuildMask(m_editFormat.Digits, m_editFormat.Decimals,
                               m_editFormat.UseThousandSeparator);
 }
 
-QString TqvNumEdit::displayText() const
-{
+QString TqvNumEdit::displayText() const {
     const TEzEditFormat& format = activeFormat();
     QString number = valueText();
     if (!hasFocus() && m_displayFormat.NegUseParens && m_value < 0 &&
@@ -187,21 +172,18 @@ QString TqvNumEdit::displayText() const
            numedit::ExpandInfo(format.RightInfo, format.Spaces, false);
 }
 
-QSize TqvNumEdit::sizeHint() const
-{
+QSize TqvNumEdit::sizeHint() const {
     const int height = std::max(24, fontMetrics().height() + 10);
     return {121, height};
 }
 
-QSize TqvNumEdit::minimumSizeHint() const
-{
+QSize TqvNumEdit::minimumSizeHint() const {
     return {fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6, sizeHint().height()};
 }
 
 // ---- keyboard -----------------------------------------------------------------------------
 
-void TqvNumEdit::keyPressEvent(QKeyEvent* event)
-{
+void TqvNumEdit::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods =
         event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
     const int key = event->key();
@@ -276,8 +258,7 @@ void TqvNumEdit::keyPressEvent(QKeyEvent* event)
     event->ignore();
 }
 
-void TqvNumEdit::typeCharacter(QChar ch)
-{
+void TqvNumEdit::typeCharacter(QChar ch) {
     const QChar decimalPoint = QLocale().decimalPoint().at(0);
     const bool accepted = ch.isDigit() || ch == decimalPoint || ch == QLatin1Char('-') ||
                           ch == QChar(0x08) ||
@@ -311,8 +292,7 @@ void TqvNumEdit::typeCharacter(QChar ch)
     update();
 }
 
-void TqvNumEdit::typeDigit(int digit)
-{
+void TqvNumEdit::typeDigit(int digit) {
     // The first digit after focusing replaces the value, later ones extend it.
     const long double base = m_editingStarted ? m_value : 0;
     m_editingStarted = true;
@@ -331,8 +311,8 @@ void TqvNumEdit::typeDigit(int digit)
             changeValue(base);
             return;
         }
-        parts.integer = (parts.integer == QLatin1String("0") ? QString() : parts.integer) +
-                        QChar('0' + digit);
+        parts.integer =
+            (parts.integer == QLatin1String("0") ? QString() : parts.integer) + QChar('0' + digit);
     }
     long double value = Join(parts);
     if (m_pendingMinus) {
@@ -342,8 +322,7 @@ void TqvNumEdit::typeDigit(int digit)
     changeValue(value);
 }
 
-void TqvNumEdit::typeBackspace()
-{
+void TqvNumEdit::typeBackspace() {
     m_editingStarted = true;
     DigitParts parts = Split(m_value, m_editFormat.Decimals);
     if (m_decimalMode && !parts.decimals.isEmpty()) {
@@ -361,8 +340,7 @@ void TqvNumEdit::typeBackspace()
     changeValue(value);
 }
 
-void TqvNumEdit::typeMinus()
-{
+void TqvNumEdit::typeMinus() {
     if (!m_acceptNegatives)
         return;
     const long double base = m_editingStarted ? m_value : 0;
@@ -372,13 +350,11 @@ void TqvNumEdit::typeMinus()
     changeValue(base == 0 ? 0 : -base);
 }
 
-void TqvNumEdit::copyToClipboard() const
-{
+void TqvNumEdit::copyToClipboard() const {
     QApplication::clipboard()->setText(numedit::PlainText(m_value));
 }
 
-void TqvNumEdit::pasteFromClipboard()
-{
+void TqvNumEdit::pasteFromClipboard() {
     long double pasted = 0;
     if (!numedit::ParseNumber(QApplication::clipboard()->text(), pasted)) {
         QApplication::beep();
@@ -395,8 +371,7 @@ void TqvNumEdit::pasteFromClipboard()
 
 // ---- focus and mouse ----------------------------------------------------------------------
 
-void TqvNumEdit::focusInEvent(QFocusEvent* event)
-{
+void TqvNumEdit::focusInEvent(QFocusEvent* event) {
     m_focusValue = m_value;
     m_editingStarted = false;
     m_decimalMode = false;
@@ -405,8 +380,7 @@ void TqvNumEdit::focusInEvent(QFocusEvent* event)
     update();
 }
 
-void TqvNumEdit::focusOutEvent(QFocusEvent* event)
-{
+void TqvNumEdit::focusOutEvent(QFocusEvent* event) {
     m_highlight = false;
     m_pendingMinus = false;
     m_decimalMode = false;
@@ -414,8 +388,7 @@ void TqvNumEdit::focusOutEvent(QFocusEvent* event)
     update();
 }
 
-void TqvNumEdit::mousePressEvent(QMouseEvent* event)
-{
+void TqvNumEdit::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && hasFocus() && m_highlight) {
         m_highlight = false;
         update();
@@ -423,8 +396,7 @@ void TqvNumEdit::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
-void TqvNumEdit::mouseDoubleClickEvent(QMouseEvent* event)
-{
+void TqvNumEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     m_highlight = true;
     m_editingStarted = false;
     m_decimalMode = false;
@@ -432,8 +404,7 @@ void TqvNumEdit::mouseDoubleClickEvent(QMouseEvent* event)
     QWidget::mouseDoubleClickEvent(event);
 }
 
-void TqvNumEdit::mouseMoveEvent(QMouseEvent* event)
-{
+void TqvNumEdit::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() & Qt::LeftButton) {
         m_highlight = true;
         m_editingStarted = false;
@@ -444,8 +415,7 @@ void TqvNumEdit::mouseMoveEvent(QMouseEvent* event)
 
 // ---- painting -----------------------------------------------------------------------------
 
-int TqvNumEdit::caretIndex(const QString& number, int valueStart) const
-{
+int TqvNumEdit::caretIndex(const QString& number, int valueStart) const {
     const QString decimalPoint = QLocale().decimalPoint();
     const qsizetype point = number.indexOf(decimalPoint);
     if (m_decimalMode && point >= 0)
@@ -455,8 +425,7 @@ int TqvNumEdit::caretIndex(const QString& number, int valueStart) const
     return valueStart + static_cast<int>(number.size()) - 1;
 }
 
-void TqvNumEdit::paintEvent(QPaintEvent*)
-{
+void TqvNumEdit::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QStyleOptionFrame frame;
     frame.initFrom(this);

@@ -1,16 +1,15 @@
 #include "app/num_edit_format.h"
 
-#include <QLocale>
-#include <QRegularExpression>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include <QLocale>
+#include <QRegularExpression>
+
 namespace numedit {
 
-QString BuildMask(int digits, int decimals, bool useThousandSeparator)
-{
+QString BuildMask(int digits, int decimals, bool useThousandSeparator) {
     const int width = std::max(digits, 1);
     QString integerPart;
     // Built from the right: the last place is "0", a comma before every third digit.
@@ -24,8 +23,7 @@ QString BuildMask(int digits, int decimals, bool useThousandSeparator)
     return integerPart;
 }
 
-QString FormatValue(long double value, int decimals, bool useThousandSeparator)
-{
+QString FormatValue(long double value, int decimals, bool useThousandSeparator) {
     const int places = std::max(decimals, 0);
     char buffer[128];
     std::snprintf(buffer, sizeof buffer, "%.*Lf", places, std::fabs(value));
@@ -47,8 +45,7 @@ QString FormatValue(long double value, int decimals, bool useThousandSeparator)
     return text;
 }
 
-QString ExpandInfo(const QString& info, int spaces, bool leftOfNumber)
-{
+QString ExpandInfo(const QString& info, int spaces, bool leftOfNumber) {
     const qsizetype at = info.indexOf(QLatin1String("\\c"), 0, Qt::CaseInsensitive);
     if (at < 0)
         return info;
@@ -59,15 +56,13 @@ QString ExpandInfo(const QString& info, int spaces, bool leftOfNumber)
     return text.replace(at, 2, sign);
 }
 
-QString PlainText(long double value)
-{
+QString PlainText(long double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15Lg", value);
     return QString::fromLatin1(buffer);
 }
 
-bool ParseNumber(const QString& text, long double& value)
-{
+bool ParseNumber(const QString& text, long double& value) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return false;

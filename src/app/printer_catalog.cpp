@@ -15,14 +15,12 @@ public:
 
 } // namespace
 
-const PrinterCatalog& SystemPrinters()
-{
+const PrinterCatalog& SystemPrinters() {
     static QtPrinterCatalog catalog;
     return catalog;
 }
 
-QString SelectReportPrinter(const PrinterCatalog& catalog, const QString& wanted)
-{
+QString SelectReportPrinter(const PrinterCatalog& catalog, const QString& wanted) {
     const QStringList names = catalog.printerNames();
     std::vector<std::string> installed;
     installed.reserve(static_cast<std::size_t>(names.size()));
@@ -32,8 +30,7 @@ QString SelectReportPrinter(const PrinterCatalog& catalog, const QString& wanted
     return index < 0 ? QString() : names.at(index);
 }
 
-void ApplyReportPrinter(QPrinter& printer, const PrinterCatalog& catalog, const QString& wanted)
-{
+void ApplyReportPrinter(QPrinter& printer, const PrinterCatalog& catalog, const QString& wanted) {
     const QString name = SelectReportPrinter(catalog, wanted);
     if (!name.isEmpty())
         printer.setPrinterName(name);

@@ -16,8 +16,7 @@
 TfrmSetPrinter::TfrmSetPrinter(calvora::TAppInfoXML& settings, const PrinterCatalog& printers,
                                QWidget* parent)
     : QDialog(parent)
-    , m_settings(settings)
-{
+    , m_settings(settings) {
     setObjectName(QStringLiteral("frmSetPrinter"));
     setWindowTitle(QStringLiteral("Set Calvora's Default Printer"));
     HelpRouter::setTopic(this, kHelpTopicPrinterSetup);
@@ -65,8 +64,7 @@ TfrmSetPrinter::TfrmSetPrinter(calvora::TAppInfoXML& settings, const PrinterCata
     }
 }
 
-void TfrmSetPrinter::accept()
-{
+void TfrmSetPrinter::accept() {
     const QListWidgetItem* item = m_list->currentItem();
     if (item != nullptr && item->isSelected()) {
         try {

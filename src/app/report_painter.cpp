@@ -3,6 +3,8 @@
 #include "app/printer_catalog.h"
 #include "app/user_prompts.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QFileDialog>
 #include <QFontMetricsF>
@@ -14,16 +16,13 @@
 #include <QPrinter>
 #include <QToolBar>
 
-#include <algorithm>
-
 using calvora::TReportAlign;
 using calvora::TReportPage;
 using calvora::TReportPrinterConfig;
 
 namespace {
 
-QFont ReportFont(const calvora::TReportFont& font)
-{
+QFont ReportFont(const calvora::TReportFont& font) {
     QFont qfont(QString::fromStdString(font.Name));
     qfont.setStyleHint(QFont::TypeWriter, QFont::PreferMatch);
     qfont.setPointSizeF(font.Size > 0 ? font.Size : 10);
@@ -31,17 +30,14 @@ QFont ReportFont(const calvora::TReportFont& font)
     return qfont;
 }
 
-QPageLayout LayoutOf(const TReportPrinterConfig& config)
-{
+QPageLayout LayoutOf(const TReportPrinterConfig& config) {
     const QPageSize size(QSizeF(config.PaperWidth, config.PaperHeight), QPageSize::Inch);
     return QPageLayout(size, config.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
                        QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
 }
 
-void PaintPages(QPainter& painter, QPagedPaintDevice& device,
-                const std::vector<TReportPage>& pages, const TReportPrinterConfig& config,
-                double dpiX, double dpiY)
-{
+void PaintPages(QPainter& painter, QPagedPaintDevice& device, const std::vector<TReportPage>& pages,
+                const TReportPrinterConfig& config, double dpiX, double dpiY) {
     const int first = std::max(config.FirstPage, 1);
     const int last = std::min<int>(config.LastPage, static_cast<int>(pages.size()));
     for (int number = first; number <= last; ++number) {
@@ -53,17 +49,16 @@ void PaintPages(QPainter& painter, QPagedPaintDevice& device,
 
 } // namespace
 
-void PaintReportPage(QPainter& painter, const TReportPage& page,
-                     const TReportPrinterConfig& config, double dotsPerInchX,
-                     double dotsPerInchY)
-{
+void PaintReportPage(QPainter& painter, const TReportPage& page, const TReportPrinterConfig& config,
+                     double dotsPerInchX, double dotsPerInchY) {
     const double scaleX = dotsPerInchX * (config.ScaleX > 0 ? config.ScaleX : 100) / 100.0;
     const double scaleY = dotsPerInchY * (config.ScaleY > 0 ? config.ScaleY : 100) / 100.0;
     painter.setPen(Qt::black);
     for (const calvora::TReportText& text : page.Texts) {
         painter.setFont(ReportFont(text.Font));
         const QString shown = QString::fromStdString(text.Text);
-        const double width = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(shown);
+        const double width =
+            QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(shown);
         double x = text.X * scaleX;
         if (text.Align == TReportAlign::Right)
             x -= width;
@@ -74,8 +69,7 @@ void PaintReportPage(QPainter& painter, const TReportPage& page,
 }
 
 bool PaintReport(QPrinter& printer, const std::vector<TReportPage>& pages,
-                 const TReportPrinterConfig& config)
-{
+                 const TReportPrinterConfig& config) {
     printer.setFullPage(true);
     printer.setPageLayout(LayoutOf(config));
     printer.setCopyCount(std::max(config.Copies, 1));
@@ -87,8 +81,7 @@ bool PaintReport(QPrinter& printer, const std::vector<TReportPage>& pages,
 }
 
 bool WriteReportPdf(const QString& fileName, const std::vector<TReportPage>& pages,
-                    const TReportPrinterConfig& config, const QString& title)
-{
+                    const TReportPrinterConfig& config, const QString& title) {
     QPdfWriter writer(fileName);
     writer.setResolution(600);
     writer.setPageLayout(LayoutOf(config));
@@ -102,8 +95,7 @@ bool WriteReportPdf(const QString& fileName, const std::vector<TReportPage>& pag
 }
 
 void PreviewReport(const std::vector<TReportPage>& pages, const TReportPrinterConfig& config,
-                   const QString& defaultPrinter, const QString& title, QWidget* parent)
-{
+                   const QString& defaultPrinter, const QString& title, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     ApplyReportPrinter(printer, SystemPrinters(), defaultPrinter);
     printer.setDocName(title);

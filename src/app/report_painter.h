@@ -2,9 +2,9 @@
 
 #include "calculators/report_page.h"
 
-#include <QString>
-
 #include <vector>
+
+#include <QString>
 
 class QPainter;
 class QPrinter;

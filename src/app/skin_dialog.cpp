@@ -7,8 +7,8 @@
 #include "persistence/app_info_xml.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -28,8 +28,7 @@ namespace {
 
 const QString kRelativeSkins = QStringLiteral("./skins/");
 
-QString StoredPath(const calvora::TAppInfoXML& settings)
-{
+QString StoredPath(const calvora::TAppInfoXML& settings) {
     const auto& fields = settings.Fields();
     return TSkinEngine::skinFilePath(QString::fromStdString(fields.SkinPath),
                                      QString::fromStdString(fields.SkinName));
@@ -41,8 +40,7 @@ TfrmSkin::TfrmSkin(calvora::TAppInfoXML& settings, TSkinEngine& skins, QWidget* 
     : QDialog(parent)
     , m_settings(settings)
     , m_skins(skins)
-    , m_folder(TSkinEngine::programSkinsFolder())
-{
+    , m_folder(TSkinEngine::programSkinsFolder()) {
     setObjectName(QStringLiteral("frmSkin"));
     setWindowTitle(QStringLiteral("Select Skin"));
     HelpRouter::setTopic(this, kHelpTopicSkins);
@@ -63,7 +61,8 @@ TfrmSkin::TfrmSkin(calvora::TAppInfoXML& settings, TSkinEngine& skins, QWidget* 
     form->addRow(m_box);
     form->addRow(QStringLiteral("Selected Skin"), m_selected);
     layout->addLayout(form);
-    auto* hint = new QLabel(QStringLiteral("You may use the up/down arrow keys to change skins. "), this);
+    auto* hint =
+        new QLabel(QStringLiteral("You may use the up/down arrow keys to change skins. "), this);
     hint->setEnabled(false);
     layout->addWidget(hint);
 
@@ -122,8 +121,7 @@ TfrmSkin::TfrmSkin(calvora::TAppInfoXML& settings, TSkinEngine& skins, QWidget* 
     resize(380, 440);
 }
 
-void TfrmSkin::choose(const QString& fileName)
-{
+void TfrmSkin::choose(const QString& fileName) {
     const QString path = QDir(m_folder).filePath(fileName);
     if (!fileName.isEmpty() && QFileInfo(path).isFile()) {
         m_selected->setText(fileName);
@@ -136,8 +134,7 @@ void TfrmSkin::choose(const QString& fileName)
     }
 }
 
-void TfrmSkin::chooseOtherSkin()
-{
+void TfrmSkin::chooseOtherSkin() {
     QString start = QString::fromStdString(m_settings.Fields().SkinPath);
     if (QDir::isRelativePath(start))
         start = QDir(QCoreApplication::applicationDirPath()).filePath(start);
@@ -154,8 +151,7 @@ void TfrmSkin::chooseOtherSkin()
     storeHasSkinned(true);
 }
 
-void TfrmSkin::showPreview(const QString& path)
-{
+void TfrmSkin::showPreview(const QString& path) {
     std::optional<SkinData> skin;
     if (!path.isEmpty()) {
         QFile file(path);
@@ -164,17 +160,17 @@ void TfrmSkin::showPreview(const QString& path)
     }
     m_sample->setStyleSheet(skin ? skin->styleSheet : QString());
     m_sample->setPalette(skin && skin->hasPalette ? skin->palette : palette());
-    const QString picture = path.isEmpty() ? QString()
-                                           : QFileInfo(path).path() + QLatin1Char('/') +
-                                                 QFileInfo(path).completeBaseName() +
-                                                 QStringLiteral(".jpg");
+    const QString picture = path.isEmpty()
+                                ? QString()
+                                : QFileInfo(path).path() + QLatin1Char('/') +
+                                      QFileInfo(path).completeBaseName() + QStringLiteral(".jpg");
     const QPixmap pixmap(picture);
-    m_picture->setPixmap(pixmap.isNull() ? QPixmap() : pixmap.scaledToWidth(320, Qt::SmoothTransformation));
+    m_picture->setPixmap(pixmap.isNull() ? QPixmap()
+                                         : pixmap.scaledToWidth(320, Qt::SmoothTransformation));
     m_picture->setVisible(!pixmap.isNull());
 }
 
-void TfrmSkin::storeHasSkinned(bool on)
-{
+void TfrmSkin::storeHasSkinned(bool on) {
     try {
         m_settings.Set(appkeys::HasSkinned, on);
     } catch (const std::exception& error) {
@@ -182,15 +178,14 @@ void TfrmSkin::storeHasSkinned(bool on)
     }
 }
 
-void TfrmSkin::accept()
-{
+void TfrmSkin::accept() {
     if (!m_candidatePath.isEmpty() && QFileInfo(m_candidatePath).isFile() &&
         m_skins.loadSkinFile(m_candidatePath)) {
         m_chosen = true;
-        const bool besideProgram =
-            QDir(m_folder) == QDir(TSkinEngine::programSkinsFolder());
+        const bool besideProgram = QDir(m_folder) == QDir(TSkinEngine::programSkinsFolder());
         try {
-            m_settings.Set(appkeys::SkinPath, (besideProgram ? kRelativeSkins : m_folder).toStdString());
+            m_settings.Set(appkeys::SkinPath,
+                           (besideProgram ? kRelativeSkins : m_folder).toStdString());
             m_settings.Set(appkeys::SkinName, m_candidateName.toStdString());
         } catch (const std::exception& error) {
             UserPrompts::current().fail(this, QString::fromUtf8(error.what()));
@@ -200,10 +195,10 @@ void TfrmSkin::accept()
     QDialog::accept();
 }
 
-void TfrmSkin::reject()
-{
+void TfrmSkin::reject() {
     const QString stored = StoredPath(m_settings);
-    const bool keep = !stored.isEmpty() && QFileInfo(stored).isFile() && m_skins.loadSkinFile(stored);
+    const bool keep =
+        !stored.isEmpty() && QFileInfo(stored).isFile() && m_skins.loadSkinFile(stored);
     if (keep)
         m_skins.setActive(true);
     else

@@ -1,13 +1,13 @@
 #include "app/skin_engine.h"
 
+#include <array>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStyle>
-
-#include <array>
 
 namespace {
 
@@ -34,20 +34,16 @@ constexpr std::array<PaletteRole, 12> kRoles = {{
     {"Link", QPalette::Link},
 }};
 
-QPalette PlainPalette()
-{
+QPalette PlainPalette() {
     return QApplication::style()->standardPalette();
 }
 
 } // namespace
 
 TSkinEngine::TSkinEngine()
-    : m_plainPalette(QApplication::palette())
-{
-}
+    : m_plainPalette(QApplication::palette()) {}
 
-std::optional<SkinData> TSkinEngine::parseSkin(const QString& text)
-{
+std::optional<SkinData> TSkinEngine::parseSkin(const QString& text) {
     SkinData skin;
     skin.palette = PlainPalette();
     QString section;
@@ -59,7 +55,8 @@ std::optional<SkinData> TSkinEngine::parseSkin(const QString& text)
             skin.styleSheet = lines.mid(i).join(QLatin1Char('\n')).trimmed();
             break;
         }
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
+            line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             section = line.mid(1, line.size() - 2).trimmed().toLower();
@@ -94,18 +91,19 @@ std::optional<SkinData> TSkinEngine::parseSkin(const QString& text)
     if (skin.hasPalette) {
         // Disabled texts: the normal text colour half-way to the window colour.
         const QColor window = skin.palette.color(QPalette::Window);
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
             const QColor c = skin.palette.color(role);
             skin.palette.setColor(QPalette::Disabled, role,
-                                  QColor((c.red() + window.red()) / 2, (c.green() + window.green()) / 2,
+                                  QColor((c.red() + window.red()) / 2,
+                                         (c.green() + window.green()) / 2,
                                          (c.blue() + window.blue()) / 2));
         }
     }
     return skin;
 }
 
-bool TSkinEngine::loadSkinFile(const QString& path)
-{
+bool TSkinEngine::loadSkinFile(const QString& path) {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
@@ -119,16 +117,14 @@ bool TSkinEngine::loadSkinFile(const QString& path)
     return true;
 }
 
-void TSkinEngine::setActive(bool active)
-{
+void TSkinEngine::setActive(bool active) {
     if (active && !m_skin)
         active = false;
     m_active = active;
     applyToAllWindows();
 }
 
-void TSkinEngine::applyToAllWindows()
-{
+void TSkinEngine::applyToAllWindows() {
     if (m_active && m_skin) {
         QApplication::setPalette(m_skin->hasPalette ? m_skin->palette : m_plainPalette);
         qApp->setStyleSheet(effectiveStyleSheet());
@@ -138,13 +134,11 @@ void TSkinEngine::applyToAllWindows()
     }
 }
 
-void TSkinEngine::addClassMapping(const QString& widgetClass, const QString& kind)
-{
+void TSkinEngine::addClassMapping(const QString& widgetClass, const QString& kind) {
     m_mappings.emplace_back(widgetClass, kind);
 }
 
-QString TSkinEngine::effectiveStyleSheet() const
-{
+QString TSkinEngine::effectiveStyleSheet() const {
     if (!m_skin)
         return {};
     QString sheet = m_skin->styleSheet;
@@ -167,21 +161,18 @@ QString TSkinEngine::effectiveStyleSheet() const
     return sheet + added;
 }
 
-QColor TSkinEngine::faceColor() const
-{
+QColor TSkinEngine::faceColor() const {
     if (m_active && m_skin)
         return m_skin->faceColor;
     return m_plainPalette.color(QPalette::Button);
 }
 
-QString TSkinEngine::programSkinsFolder()
-{
+QString TSkinEngine::programSkinsFolder() {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("skins")) +
            QLatin1Char('/');
 }
 
-QString TSkinEngine::skinFilePath(const QString& skinPath, const QString& skinName)
-{
+QString TSkinEngine::skinFilePath(const QString& skinPath, const QString& skinName) {
     if (skinName.isEmpty())
         return {};
     QString folder = skinPath;
@@ -191,21 +182,18 @@ QString TSkinEngine::skinFilePath(const QString& skinPath, const QString& skinNa
     return QDir::cleanPath(QDir(folder).filePath(skinName));
 }
 
-QStringList TSkinEngine::skinFiles(const QString& folder)
-{
+QStringList TSkinEngine::skinFiles(const QString& folder) {
     QDir dir(folder);
     return dir.entryList({QStringLiteral("*.skn")}, QDir::Files, QDir::Name);
 }
 
-QColor SkinFaceColor()
-{
+QColor SkinFaceColor() {
     if (!g_skinFaceColorSet)
         return QApplication::palette().color(QPalette::Button);
     return g_skinFaceColor;
 }
 
-void SetSkinFaceColor(const QColor& color)
-{
+void SetSkinFaceColor(const QColor& color) {
     g_skinFaceColor = color;
     g_skinFaceColorSet = true;
 }

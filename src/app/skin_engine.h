@@ -1,13 +1,13 @@
 #pragma once
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include <QColor>
 #include <QPalette>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
-#include <utility>
-#include <vector>
 
 // A skin file ("*.skn") is a small text file of our own:
 //

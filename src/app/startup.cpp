@@ -14,42 +14,36 @@ constexpr int kWarningRuns = 5;
 
 } // namespace
 
-StartupArgument FirstArgument(const QStringList& arguments)
-{
+StartupArgument FirstArgument(const QStringList& arguments) {
     if (arguments.isEmpty())
         return {};
     return {arguments.first(), arguments.first().toUpper()};
 }
 
-bool IsFromInstall(const StartupArgument& argument)
-{
+bool IsFromInstall(const StartupArgument& argument) {
     return argument.upper == QLatin1String("/FROMINSTALL");
 }
 
-QString PendingFileOf(const StartupArgument& argument)
-{
+QString PendingFileOf(const StartupArgument& argument) {
     // File names are case-sensitive here, so the file is looked up as it was given.
     if (argument.given.isEmpty() || IsFromInstall(argument) || !QFileInfo(argument.given).isFile())
         return {};
     return argument.given;
 }
 
-bool NeedsResolutionWarning(int screenWidth, int runTimes)
-{
+bool NeedsResolutionWarning(int screenWidth, int runTimes) {
     return screenWidth < kMinimumWidth && runTimes < kWarningRuns;
 }
 
-QString ResolutionWarningText()
-{
+QString ResolutionWarningText() {
     return QStringLiteral("Your monitor is not set to a high enough resolution.\r\n"
                           "Please increase resolution for best results.\r\n"
                           "The minimum resolution should be 800 x 600\r\n"
                           "This message will not display after 5 times.");
 }
 
-TfrmMain::TfrmMain(const QStringList& arguments, calvora::TAppInfoXML& settings,
-                   TSkinEngine& skins, QSize screen)
-{
+TfrmMain::TfrmMain(const QStringList& arguments, calvora::TAppInfoXML& settings, TSkinEngine& skins,
+                   QSize screen) {
     const StartupArgument argument = FirstArgument(arguments);
     m_fromInstall = IsFromInstall(argument);
     const int runTimes =
@@ -62,8 +56,7 @@ TfrmMain::TfrmMain(const QStringList& arguments, calvora::TAppInfoXML& settings,
 
 TfrmMain::~TfrmMain() = default;
 
-bool TfrmMain::activate()
-{
+bool TfrmMain::activate() {
     if (m_fromInstall)
         return false;
     m_main->show();
@@ -71,8 +64,7 @@ bool TfrmMain::activate()
 }
 
 int RunCalvora(const QStringList& arguments, calvora::TAppInfoXML& settings, TSkinEngine& skins,
-               QSize screen)
-{
+               QSize screen) {
     int code = 0;
     {
         TfrmMain startup(arguments, settings, skins, screen);

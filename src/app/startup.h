@@ -1,10 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
-
-#include <memory>
 
 class TSkinEngine;
 class TfrmCalvoraMain;

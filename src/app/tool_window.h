@@ -1,10 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-
-#include <functional>
 
 class QAction;
 class QMenu;

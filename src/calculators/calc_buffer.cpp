@@ -12,9 +12,11 @@
 namespace calvora {
 
 std::string ChoiceText(const ChoiceField& choice) {
-    if (!choice.Text.empty())
-        return choice.Text;
-    return ListText(choice.Items, choice.Index);
+    // The row at the index is what the window showed; a text that was not
+    // brought up to date with the index must not be printed for it.
+    if (choice.Index >= 0 && static_cast<std::size_t>(choice.Index) < choice.Items.size())
+        return choice.Items[static_cast<std::size_t>(choice.Index)];
+    return choice.Text;
 }
 
 bool SelectChoice(ChoiceField& choice, std::int32_t index) {

@@ -8,6 +8,7 @@
 #include "persistence/app_info_xml.h"
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>

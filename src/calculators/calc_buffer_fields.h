@@ -52,7 +52,7 @@ TRecField<Rec> DateField(double Rec::*member, std::string_view key) {
     return {member, key, false, true};
 }
 
-/// The row text of a choice: the text the window showed, else the row at its index.
+/// The row text of a choice: the row at its index, else the text the window showed.
 std::string ChoiceText(const ChoiceField& choice);
 
 /// Selects row `index` when the choice offers it (text follows); false otherwise.

@@ -4,56 +4,47 @@ namespace calvora {
 
 TReportWriter::TReportWriter(TReportPrinterConfig config)
     : m_config(config)
-    , m_pages(1)
-{
+    , m_pages(1) {
     m_x = m_config.MarginLeft;
     m_y = FirstBaseline();
 }
 
-double TReportWriter::LineHeight() const
-{
+double TReportWriter::LineHeight() const {
     // A non-positive line count would stall the writer on one line; fall back to 6.
     const double lines = m_config.LinesPerInch > 0 ? m_config.LinesPerInch : 6.0;
     return 1.0 / lines;
 }
 
-double TReportWriter::FirstBaseline() const
-{
+double TReportWriter::FirstBaseline() const {
     return m_config.MarginTop + LineHeight();
 }
 
-void TReportWriter::SetFont(const std::string& name, int size)
-{
+void TReportWriter::SetFont(const std::string& name, int size) {
     m_font.Name = name;
     m_font.Size = size;
 }
 
-void TReportWriter::SetTab(double left, TReportAlign align, double width, double margin)
-{
+void TReportWriter::SetTab(double left, TReportAlign align, double width, double margin) {
     m_tabs.push_back({left, width, align, margin});
 }
 
-void TReportWriter::GotoXY(double x, double y)
-{
+void TReportWriter::GotoXY(double x, double y) {
     m_x = x;
     m_y = y;
 }
 
-void TReportWriter::SetYPos(double y)
-{
+void TReportWriter::SetYPos(double y) {
     m_x = m_config.MarginLeft;
     m_y = y;
 }
 
-void TReportWriter::Add(double x, TReportAlign align, const std::string& text)
-{
+void TReportWriter::Add(double x, TReportAlign align, const std::string& text) {
     if (text.empty())
         return;
     m_pages.back().Texts.push_back({x, m_y, align, text, m_font});
 }
 
-void TReportWriter::Print(const std::string& text)
-{
+void TReportWriter::Print(const std::string& text) {
     std::size_t start = 0;
     std::size_t tabIndex = 0;
     bool inTab = false;
@@ -87,53 +78,45 @@ void TReportWriter::Print(const std::string& text)
     }
 }
 
-void TReportWriter::PrintLn(const std::string& text)
-{
+void TReportWriter::PrintLn(const std::string& text) {
     Print(text);
     NewLine();
 }
 
-void TReportWriter::PrintLeft(const std::string& text, double x)
-{
+void TReportWriter::PrintLeft(const std::string& text, double x) {
     Add(x, TReportAlign::Left, text);
 }
 
-void TReportWriter::PrintRight(const std::string& text, double x)
-{
+void TReportWriter::PrintRight(const std::string& text, double x) {
     Add(x, TReportAlign::Right, text);
 }
 
-void TReportWriter::PrintCenter(const std::string& text, double x)
-{
+void TReportWriter::PrintCenter(const std::string& text, double x) {
     Add(x, TReportAlign::Center, text);
 }
 
-void TReportWriter::NewLine()
-{
+void TReportWriter::NewLine() {
     m_x = m_config.MarginLeft;
     m_y += LineHeight();
     if (m_y > m_config.PaperHeight - m_config.MarginBottom)
         NewPage();
 }
 
-void TReportWriter::NewPage()
-{
+void TReportWriter::NewPage() {
     m_pages.emplace_back();
     m_x = m_config.MarginLeft;
     m_y = FirstBaseline();
 }
 
 std::vector<TReportPage> BuildReport(const TReportPrinterConfig& config,
-                                     const TPageWriter& writer)
-{
+                                     const TPageWriter& writer) {
     TReportWriter canvas(config);
     if (writer)
         writer(canvas);
     return canvas.Pages();
 }
 
-double ReportColumnWidth(int fontSize)
-{
+double ReportColumnWidth(int fontSize) {
     if (fontSize >= 1 && fontSize <= 8)
         return 1.5;
     if (fontSize == 9 || fontSize == 10)
@@ -145,8 +128,7 @@ double ReportColumnWidth(int fontSize)
     return 3.25;
 }
 
-void SetReportColumns(TReportWriter& writer, double centre, int fontSize)
-{
+void SetReportColumns(TReportWriter& writer, double centre, int fontSize) {
     const double width = ReportColumnWidth(fontSize);
     writer.ClearTabs();
     writer.SetTab(centre - width, TReportAlign::Left, width, 0.02);

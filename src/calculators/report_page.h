@@ -119,8 +119,7 @@ private:
 using TPageWriter = std::function<void(TReportWriter&)>;
 
 /// Runs a page writer on a fresh canvas and returns the pages it wrote.
-std::vector<TReportPage> BuildReport(const TReportPrinterConfig& config,
-                                     const TPageWriter& writer);
+std::vector<TReportPage> BuildReport(const TReportPrinterConfig& config, const TPageWriter& writer);
 
 /// Width in inches of each of the two value columns of a calculator report, by the
 /// report font size: 1.5 for 1-8 points, 2.0 for 9-10, 2.5 for 11-12, 3.0 for 13-14,

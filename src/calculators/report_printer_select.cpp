@@ -7,8 +7,7 @@ namespace calvora {
 
 namespace {
 
-std::string Lower(std::string text)
-{
+std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
@@ -16,8 +15,7 @@ std::string Lower(std::string text)
 
 } // namespace
 
-int SelectPrinterIndex(const std::vector<std::string>& installed, const std::string& wanted)
-{
+int SelectPrinterIndex(const std::vector<std::string>& installed, const std::string& wanted) {
     if (wanted.empty())
         return -1;
     for (std::size_t i = 0; i < installed.size(); ++i)

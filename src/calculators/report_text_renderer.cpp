@@ -10,8 +10,7 @@ namespace {
 
 using TextGrid = std::map<long, std::string>;
 
-void PutText(TextGrid& grid, long row, long column, const std::string& text)
-{
+void PutText(TextGrid& grid, long row, long column, const std::string& text) {
     std::string& line = grid[row];
     for (std::size_t i = 0; i < text.size(); ++i) {
         const long at = column + static_cast<long>(i);
@@ -23,8 +22,7 @@ void PutText(TextGrid& grid, long row, long column, const std::string& text)
     }
 }
 
-std::string RenderPage(const TReportPage& page, double linesPerInch, double charsPerInch)
-{
+std::string RenderPage(const TReportPage& page, double linesPerInch, double charsPerInch) {
     TextGrid grid;
     for (const TReportText& item : page.Texts) {
         // Baselines lie at the bottom of their line: y = 1/6" is row 0 at 6 lines per inch.
@@ -51,14 +49,12 @@ std::string RenderPage(const TReportPage& page, double linesPerInch, double char
 
 } // namespace
 
-double CharsPerInchForFont(int fontSize)
-{
+double CharsPerInchForFont(int fontSize) {
     return fontSize > 0 ? 72.0 / (0.6 * fontSize) : 12.0;
 }
 
 std::string RenderReportText(const std::vector<TReportPage>& pages, double linesPerInch,
-                             double charsPerInch)
-{
+                             double charsPerInch) {
     if (linesPerInch <= 0)
         linesPerInch = 6;
     if (charsPerInch <= 0)

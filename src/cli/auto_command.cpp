@@ -6,7 +6,7 @@
 namespace calvora::cli {
 
 int RunAutoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::vector<OptionSpec> specs =
+    const std::vector<OptionSpec> decls =
         Joined(Joined({{"price", "MONEY", "price of the car"},
                        {"down-payment", "MONEY", "cash down payment"}},
                       LoanValueOptions("amount of the loan (price less down payment)")),
@@ -14,7 +14,7 @@ int RunAutoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     OptionSet options("auto",
                       "An automobile loan: the price less a cash down payment, financed.\n"
                       "Solves the value given as 0 or left out; with none, the payment.",
-                      specs);
+                      decls);
     return RunCommand(options, args, out, err, [&](std::ostream& result) {
         const Extended price = options.Number("price");
         const Extended downPayment = options.Number("down-payment");

@@ -28,18 +28,18 @@ std::string PlainLines(const std::string& message) {
 } // namespace
 
 std::vector<OptionSpec> LoanSettingOptions(bool withMethod) {
-    std::vector<OptionSpec> specs{
+    std::vector<OptionSpec> decls{
         {"frequency", "NAME", "payment period (default monthly)"},
         {"compounding", "NAME", "compounding period, also continuous or exact (default monthly)"},
         {"timing", "NAME", "arrears or advance (default arrears)"},
     };
     if (withMethod)
-        specs.push_back({"method", "NAME",
+        decls.push_back({"method", "NAME",
                          "normal canadian fixed-principal interest-only no-interest rule-of-78"});
-    specs.push_back({"loan-date", "YYYY-MM-DD", "loan date (default the 1st of next month)"});
-    specs.push_back({"days-per-year", "DAYS", "360, 364, 365 or 366 (default 360)"});
-    specs.push_back({"json", "", "print one JSON object instead of labelled lines"});
-    return specs;
+    decls.push_back({"loan-date", "YYYY-MM-DD", "loan date (default the 1st of next month)"});
+    decls.push_back({"days-per-year", "DAYS", "360, 364, 365 or 366 (default 360)"});
+    decls.push_back({"json", "", "print one JSON object instead of labelled lines"});
+    return decls;
 }
 
 LoanSettings ReadLoanSettings(const OptionSet& options, bool withMethod) {

@@ -26,7 +26,7 @@ struct LoanSettings {
     std::int32_t DaysPerYear = 360;
 };
 
-/// Option specs of the loan settings (--frequency --compounding --timing
+/// Option declarations of the loan settings (--frequency --compounding --timing
 /// --loan-date --days-per-year, and --method unless withMethod is false),
 /// followed by --json.
 std::vector<OptionSpec> LoanSettingOptions(bool withMethod = true);

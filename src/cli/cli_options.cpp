@@ -38,26 +38,26 @@ std::string Quoted(const std::string& text) {
 
 } // namespace
 
-OptionSet::OptionSet(std::string command, std::string summary, std::vector<OptionSpec> specs)
+OptionSet::OptionSet(std::string command, std::string summary, std::vector<OptionSpec> decls)
     : m_command(std::move(command))
     , m_summary(std::move(summary))
-    , m_specs(std::move(specs)) {
-    m_specs.push_back({"help", "", "show this help and exit"});
+    , m_decls(std::move(decls)) {
+    m_decls.push_back({"help", "", "show this help and exit"});
 }
 
 const OptionSpec* OptionSet::Find(const std::string& name) const {
-    for (const auto& spec : m_specs) {
-        if (spec.Name == name)
-            return &spec;
+    for (const auto& decl : m_decls) {
+        if (decl.Name == name)
+            return &decl;
     }
     return nullptr;
 }
 
-const OptionSpec& OptionSet::Spec(const std::string& name) const {
-    const OptionSpec* spec = Find(name);
-    if (spec == nullptr)
+const OptionSpec& OptionSet::Declaration(const std::string& name) const {
+    const OptionSpec* decl = Find(name);
+    if (decl == nullptr)
         throw std::logic_error("option --" + name + " is not declared for " + m_command);
-    return *spec;
+    return *decl;
 }
 
 void OptionSet::Parse(const std::vector<std::string>& args) {
@@ -71,10 +71,10 @@ void OptionSet::Parse(const std::vector<std::string>& args) {
             inlineValue = name.substr(eq + 1);
             name.erase(eq);
         }
-        const OptionSpec* spec = Find(name);
-        if (spec == nullptr)
+        const OptionSpec* decl = Find(name);
+        if (decl == nullptr)
             throw EUsageError("unknown option --" + name + " for " + m_command);
-        if (spec->IsFlag()) {
+        if (decl->IsFlag()) {
             if (inlineValue)
                 throw EUsageError("option --" + name + " takes no value");
             m_values[name] = "";
@@ -85,18 +85,18 @@ void OptionSet::Parse(const std::vector<std::string>& args) {
         } else if (i + 1 < args.size()) {
             m_values[name] = args[++i];
         } else {
-            throw EUsageError("option --" + name + " needs a value (" + spec->Placeholder + ")");
+            throw EUsageError("option --" + name + " needs a value (" + decl->Placeholder + ")");
         }
     }
 }
 
 bool OptionSet::Flag(const std::string& name) const {
-    Spec(name);
+    Declaration(name);
     return m_values.count(name) != 0;
 }
 
 std::optional<std::string> OptionSet::Text(const std::string& name) const {
-    Spec(name);
+    Declaration(name);
     auto it = m_values.find(name);
     if (it == m_values.end())
         return std::nullopt;
@@ -127,16 +127,16 @@ int OptionSet::Choice(const std::string& name, const std::vector<NamedCode>& tab
 std::string OptionSet::HelpText() const {
     std::ostringstream out;
     out << "Usage: calvora-calc " << m_command << " [options]\n" << m_summary << "\n\nOptions:\n";
-    for (const auto& spec : m_specs) {
-        std::string head = "  --" + spec.Name;
-        if (!spec.IsFlag())
-            head += " " + spec.Placeholder;
+    for (const auto& decl : m_decls) {
+        std::string head = "  --" + decl.Name;
+        if (!decl.IsFlag())
+            head += " " + decl.Placeholder;
         out << head;
         if (head.size() < 30)
             out << std::string(30 - head.size(), ' ');
         else
             out << "\n" << std::string(30, ' ');
-        out << spec.Help << "\n";
+        out << decl.Help << "\n";
     }
     return out.str();
 }

@@ -38,7 +38,7 @@ struct NamedCode {
 /// std::logic_error; everything the user typed wrong throws EUsageError.
 class OptionSet {
 public:
-    OptionSet(std::string command, std::string summary, std::vector<OptionSpec> specs);
+    OptionSet(std::string command, std::string summary, std::vector<OptionSpec> decls);
 
     /// Reads args (the words after the subcommand). Later repetitions of an
     /// option replace earlier ones. Raises EUsageError for an unknown option, a
@@ -62,16 +62,16 @@ public:
     std::string HelpText() const;
 
 private:
-    const OptionSpec& Spec(const std::string& name) const;
+    const OptionSpec& Declaration(const std::string& name) const;
     const OptionSpec* Find(const std::string& name) const;
 
     std::string m_command;
     std::string m_summary;
-    std::vector<OptionSpec> m_specs;
+    std::vector<OptionSpec> m_decls;
     std::map<std::string, std::string> m_values;
 };
 
-/// The specs of first followed by those of second.
+/// The declarations of first followed by those of second.
 std::vector<OptionSpec> Joined(std::vector<OptionSpec> first,
                                const std::vector<OptionSpec>& second);
 

@@ -6,11 +6,11 @@
 namespace calvora::cli {
 
 int RunLoanCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::vector<OptionSpec> specs = Joined(LoanValueOptions(), LoanSettingOptions());
+    const std::vector<OptionSpec> decls = Joined(LoanValueOptions(), LoanSettingOptions());
     OptionSet options("loan",
                       "Solves a plain loan for the one value given as 0 or left out: amount,\n"
                       "number of payments, annual rate or periodic payment.",
-                      specs);
+                      decls);
     return RunCommand(options, args, out, err, [&](std::ostream& result) {
         const LoanValues values = ReadLoanValues(options);
         const LoanSettings settings = ReadLoanSettings(options);

@@ -6,7 +6,7 @@
 namespace calvora::cli {
 
 int RunMortgageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::vector<OptionSpec> specs = Joined(
+    const std::vector<OptionSpec> decls = Joined(
         Joined({{"price", "MONEY", "price of the real estate"},
                 {"down-percent", "PERCENT", "down payment in percent of the price (20 = 20 %)"}},
                LoanValueOptions("amount of the loan (price less the down payment)")),
@@ -14,7 +14,7 @@ int RunMortgageCommand(const std::vector<std::string>& args, std::ostream& out, 
     OptionSet options("mortgage",
                       "A mortgage: the price less a percentage down, financed.\n"
                       "Solves the value given as 0 or left out; with none, the payment.",
-                      specs);
+                      decls);
     return RunCommand(options, args, out, err, [&](std::ostream& result) {
         const Extended price = options.Number("price");
         const Extended downPercent = options.Number("down-percent");

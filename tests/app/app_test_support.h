@@ -5,10 +5,10 @@
 #include "app/user_prompts.h"
 #include "persistence/app_info_xml.h"
 
+#include <memory>
+
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <memory>
 
 class TempSettings {
 public:
@@ -17,8 +17,7 @@ public:
     calvora::TAppInfoXML& store() { return *m_store; }
     QString folder() const { return m_dir.path() + QLatin1Char('/'); }
     // Reads the file again, as the next run of the program would.
-    calvora::TAppInfoXML& reopen()
-    {
+    calvora::TAppInfoXML& reopen() {
         m_store.reset();
         calvora::TAppInfoEnvironment environment;
         environment.AppFolder = folder().toStdString();
@@ -45,8 +44,7 @@ public:
     void warn(QWidget*, const QString& text) override { warned << text; }
     void fail(QWidget*, const QString& text) override { failed << text; }
     bool ask(QWidget*, const QString& text, QMessageBox::StandardButtons,
-             QMessageBox::StandardButton) override
-    {
+             QMessageBox::StandardButton) override {
         asked << text;
         return answer;
     }

@@ -24,15 +24,13 @@ class HelpRouterTest : public QObject {
 
     QList<HelpRouter::Request> m_requests;
 
-    void focus(QWidget* widget)
-    {
+    void focus(QWidget* widget) {
         widget->setFocus();
         QVERIFY(QTest::qWaitFor([widget] { return widget->hasFocus(); }));
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         HelpRouter::instance().installOn(qApp);
         HelpRouter::instance().setHandler(
             [this](const HelpRouter::Request& request) { m_requests << request; });
@@ -40,8 +38,7 @@ private slots:
 
     void init() { m_requests.clear(); }
 
-    void f1GoesToTheFocusedFieldOrItsNearestParent()
-    {
+    void f1GoesToTheFocusedFieldOrItsNearestParent() {
         QWidget window;
         HelpRouter::setTopic(&window, 8); // the loan window
         auto* layout = new QVBoxLayout(&window);
@@ -78,8 +75,7 @@ private slots:
         QCOMPARE(rate->value(), 0.0); // F1 typed nothing into the field
     }
 
-    void helpMenuRequests()
-    {
+    void helpMenuRequests() {
         TempSettings settings;
         TSkinEngine skins;
         TfrmCalvoraMain main(settings.store(), skins, QSize(1024, 768));
@@ -103,23 +99,22 @@ private slots:
         QCOMPARE(m_requests[2].topic, 98);
     }
 
-    void everyTopicHasItsPage()
-    {
+    void everyTopicHasItsPage() {
         for (const HelpTopicEntry& entry : HelpTopics()) {
             const QString page = QStringLiteral(":/help/") + QString::fromLatin1(entry.page);
             QFile file(page);
             QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page));
             const QString html = QString::fromUtf8(file.readAll());
             if (*entry.anchor != '\0')
-                QVERIFY2(html.contains(QStringLiteral("id=\"%1\"").arg(QLatin1String(entry.anchor))),
-                         qPrintable(page + QLatin1Char('#') + QLatin1String(entry.anchor)));
+                QVERIFY2(
+                    html.contains(QStringLiteral("id=\"%1\"").arg(QLatin1String(entry.anchor))),
+                    qPrintable(page + QLatin1Char('#') + QLatin1String(entry.anchor)));
         }
         QCOMPARE(HelpTopicUrl(81), QStringLiteral("qrc:/help/fields.html#t81"));
         QCOMPARE(HelpTopicUrl(123456), HelpContentsUrl());
     }
 
-    void viewerShowsTopicsByNumber()
-    {
+    void viewerShowsTopicsByNumber() {
         THelpViewer& viewer = THelpViewer::instance();
         viewer.showTopic(8);
         QCOMPARE(viewer.currentUrl().toString(), QStringLiteral("qrc:/help/loan.html"));

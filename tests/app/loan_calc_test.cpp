@@ -2,6 +2,7 @@
 // main window's Loan launcher.
 #include "app/app_context.h"
 #include "app/calc_window_output.h"
+#include "app/help_router.h"
 #include "app/loan_calc.h"
 #include "app/main_window.h"
 #include "app/num_edit.h"
@@ -9,6 +10,9 @@
 #include "app/skin_engine.h"
 #include "app_test_support.h"
 #include "calculators/buf_loan.h"
+#include "persistence/masks_unit.h"
+
+#include <memory>
 
 #include <QAction>
 #include <QApplication>
@@ -23,8 +27,6 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
 // Keeps what the window would print and copy instead of opening a preview.
@@ -35,8 +37,7 @@ public:
 
     void printReport(QWidget*, const std::vector<calvora::TReportPage>& pages,
                      const calvora::TReportPrinterConfig& config, const QString& printer,
-                     const QString& title) override
-    {
+                     const QString& title) override {
         printed = pages;
         printerName = printer;
         jobTitle = title;
@@ -73,8 +74,7 @@ class LoanCalcTest : public QObject {
     std::unique_ptr<TSkinEngine> m_skins;
     std::unique_ptr<TfrmCalvoraMain> m_main;
 
-    TCalcWindow* openLoan()
-    {
+    TCalcWindow* openLoan() {
         auto* window = qobject_cast<TCalcWindow*>(m_main->openWindow(ToolKind::Loan));
         if (window != nullptr) {
             QApplication::setActiveWindow(window);
@@ -83,8 +83,7 @@ class LoanCalcTest : public QObject {
         return window;
     }
 
-    static void type(TCalcWindow& window, const char* name, const QString& keys)
-    {
+    static void type(TCalcWindow& window, const char* name, const QString& keys) {
         TqvNumEdit* edit = window.field(QString::fromLatin1(name));
         QVERIFY(edit != nullptr);
         QApplication::setActiveWindow(&window);
@@ -93,48 +92,42 @@ class LoanCalcTest : public QObject {
         QTest::keyClicks(edit, keys);
     }
 
-    static double value(TCalcWindow& window, const char* name)
-    {
+    static double value(TCalcWindow& window, const char* name) {
         return window.field(QString::fromLatin1(name))->value();
     }
 
-    static void press(TCalcWindow& window, const char* name)
-    {
+    static void press(TCalcWindow& window, const char* name) {
         auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
         QVERIFY(button != nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
     // 100000, 360, 6 and 0 typed into the four inputs.
-    static void typeLoan(TCalcWindow& window, const QString& rate = QStringLiteral("6"))
-    {
+    static void typeLoan(TCalcWindow& window, const QString& rate = QStringLiteral("6")) {
         type(window, "oedPV", QStringLiteral("100000"));
         type(window, "oedNumPmts", QStringLiteral("360"));
         type(window, "oedRate", rate);
         type(window, "oedPmt", QStringLiteral("0"));
     }
 
-    static QColor markerColour(TCalcWindow& window, const char* field)
-    {
+    static QColor markerColour(TCalcWindow& window, const char* field) {
         auto* marker = window.findChild<QLabel*>(QString::fromLatin1(field) + "Marker");
         return marker->palette().color(QPalette::WindowText);
     }
 
-    static void click(TCalcWindow& window, const char* name)
-    {
+    static void click(TCalcWindow& window, const char* name) {
         auto* choice = window.findChild<QRadioButton*>(QString::fromLatin1(name));
         QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(4, choice->height() / 2));
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        ToolWindowRegistry::add(ToolKind::Loan, [](QWidget* owner) { return new TcalcLoan(owner); });
+        ToolWindowRegistry::add(ToolKind::Loan,
+                                [](QWidget* owner) { return new TcalcLoan(owner); });
     }
 
-    void init()
-    {
+    void init() {
         calvora::LastLoanCalculation = {};
         m_settings = std::make_unique<TempSettings>();
         m_prompts = std::make_unique<RecordingPrompts>();
@@ -145,8 +138,7 @@ private slots:
         m_main->show();
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         m_main.reset();
         App() = AppContext{};
         m_skins.reset();
@@ -155,8 +147,7 @@ private slots:
         m_settings.reset();
     }
 
-    void theUsersPath()
-    {
+    void theUsersPath() {
         TCalcWindow* window = openLoan();
         QVERIFY(window != nullptr);
         QCOMPARE(window->windowTitle(), QStringLiteral("Loan Calculator 1"));
@@ -185,16 +176,13 @@ private slots:
         auto line = [](const char* label, const char* value) {
             return QString::asprintf("%-24s %16s\r\n", label, value);
         };
-        const QString expected = QStringLiteral("Loan Calculator 1\r\n\r\n") +
-                                 line("Amount of Loan?:", "$100,000.00") +
-                                 line("Total Periods? (#):", "360") +
-                                 QString::asprintf("%-24s %15s%%\r\n", "Annual Rate?:", "7.00") +
-                                 line("Periodic Payment?:", "$665.30") +
-                                 line("Payment Period?:", "Monthly") +
-                                 line("Compounding Period?:", "Monthly") +
-                                 line("Payment Method?:", "Arrears") +
-                                 line("Amortizing Method?:", "Normal") +
-                                 line("Interest For Term:", "$139,510.98");
+        const QString expected =
+            QStringLiteral("Loan Calculator 1\r\n\r\n") + line("Amount of Loan?:", "$100,000.00") +
+            line("Total Periods? (#):", "360") +
+            QString::asprintf("%-24s %15s%%\r\n", "Annual Rate?:", "7.00") +
+            line("Periodic Payment?:", "$665.30") + line("Payment Period?:", "Monthly") +
+            line("Compounding Period?:", "Monthly") + line("Payment Method?:", "Arrears") +
+            line("Amortizing Method?:", "Normal") + line("Interest For Term:", "$139,510.98");
         QCOMPARE(m_output->copied.first(), expected);
 
         const QString pdfTool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
@@ -204,7 +192,8 @@ private slots:
             QTest::keyClick(window, Qt::Key_P, Qt::AltModifier);
             QTRY_VERIFY(m_output->pdfWritten);
             QProcess tool;
-            tool.start(pdfTool, {QStringLiteral("-layout"), m_output->pdfFile, QStringLiteral("-")});
+            tool.start(pdfTool,
+                       {QStringLiteral("-layout"), m_output->pdfFile, QStringLiteral("-")});
             QVERIFY(tool.waitForFinished(20000));
             const QString text = QString::fromUtf8(tool.readAllStandardOutput());
             QVERIFY2(text.contains(QStringLiteral("Loan Calculator 1")), qPrintable(text));
@@ -251,22 +240,21 @@ private slots:
         QCOMPARE(value(*window, "oedRate"), 8.5);
     }
 
-    void aCountAbove32767IsRefusedBeforeTheBuffer()
-    {
+    void aCountAbove32767IsRefusedBeforeTheBuffer() {
         TCalcWindow* window = openLoan();
         typeLoan(*window);
         press(*window, "btnCalc");
         type(*window, "oedNumPmts", QStringLiteral("40000"));
         press(*window, "btnCalc");
-        QCOMPARE(m_prompts->failed, QStringList{QStringLiteral("Value is not within required range")});
+        QCOMPARE(m_prompts->failed,
+                 QStringList{QStringLiteral("Value is not within required range")});
         // The buffer still holds the last Calc: Undo shows it.
         press(*window, "btnUndo");
         QCOMPARE(value(*window, "oedNumPmts"), 360.0);
         QCOMPARE(value(*window, "oedPmt"), kPayment6);
     }
 
-    void undoRestoresEveryFieldOfTheLastCalc()
-    {
+    void undoRestoresEveryFieldOfTheLastCalc() {
         TCalcWindow* window = openLoan();
         typeLoan(*window);
         press(*window, "btnCalc");
@@ -276,11 +264,11 @@ private slots:
         QTest::keyClick(window, Qt::Key_U, Qt::AltModifier);
         QTRY_COMPARE(value(*window, "oedPV"), 100000.0);
         QCOMPARE(value(*window, "oedPmt"), kPayment6);
-        QCOMPARE(window->choice(QStringLiteral("cbxPYR"))->currentText(), QStringLiteral("Monthly"));
+        QCOMPARE(window->choice(QStringLiteral("cbxPYR"))->currentText(),
+                 QStringLiteral("Monthly"));
     }
 
-    void aSecondCopyStartsFromTheFirstCopysCalculation()
-    {
+    void aSecondCopyStartsFromTheFirstCopysCalculation() {
         TCalcWindow* first = openLoan();
         typeLoan(*first);
         press(*first, "btnCalc");
@@ -302,8 +290,7 @@ private slots:
         QCOMPARE(value(*third, "oedPV"), 50000.0);
     }
 
-    void optionsPageEnablingRules_data()
-    {
+    void optionsPageEnablingRules_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<bool>("defaultsAre");
         QTest::addColumn<bool>("local");
@@ -314,8 +301,7 @@ private slots:
             << QStringList{"rbDefaults", "rbPublishers"} << true << false;
     }
 
-    void optionsPageEnablingRules()
-    {
+    void optionsPageEnablingRules() {
         QFETCH(QStringList, clicks);
         QFETCH(bool, defaultsAre);
         QFETCH(bool, local);
@@ -334,8 +320,7 @@ private slots:
         QCOMPARE(groups[2]->isEnabled(), local);
     }
 
-    void globalDefaultsOpenWithTheGlobalRate()
-    {
+    void globalDefaultsOpenWithTheGlobalRate() {
         auto& store = m_settings->store();
         store.WriteBool("LoanCalc", "DefaultLastenteredcalculation", false);
         store.WriteBool("LoanCalc", "DefaultDefaults", true);
@@ -351,8 +336,7 @@ private slots:
         QCOMPARE(window->choice(QStringLiteral("cbxPYR"))->currentIndex(), 10);
     }
 
-    void windowFacts()
-    {
+    void windowFacts() {
         TCalcWindow* window = openLoan();
         QCOMPARE(m_settings->store().ReadInteger("LoanCalc", "RunTimes", 0), 1);
         QCOMPARE(window->positionKey(), QStringLiteral("LoanCalc1"));
@@ -367,6 +351,16 @@ private slots:
         QCOMPARE(window->choice(QStringLiteral("cbxCmpPYR"))->count(), 13);
         QCOMPARE(window->choice(QStringLiteral("cbxCmpPYR"))->maxVisibleItems(), 13);
 
+        // F1 asks for the focused field's topic; the Help button for the window's.
+        QList<int> topics;
+        HelpRouter::instance().setHandler(
+            [&topics](const HelpRouter::Request& request) { topics << request.topic; });
+        QCOMPARE(HelpRouter::topicFor(window->field(QStringLiteral("oedRate"))), 81);
+        QCOMPARE(HelpRouter::topicFor(window->choice(QStringLiteral("cbxAmortMthd"))), 12);
+        press(*window, "btnHelp");
+        HelpRouter::instance().setHandler({});
+        QCOMPARE(topics, QList<int>{8});
+
         window->resize(600, 700);
         window->resetToDefaultSize();
         const QSize size = window->defaultSize();
@@ -376,6 +370,56 @@ private slots:
         QCOMPARE(m_settings->store().ReadInteger("LoanCalc1", "width", 0), size.width());
         QCOMPARE(m_settings->store().ReadInteger("LoanCalc1", "Height", 0), size.height());
         QVERIFY(m_main->windowsMenu()->actions().isEmpty());
+    }
+
+    void regionalMasksReplaceTheDesignedFormats() {
+        calvora::TRegionalSettings regional = calvora::TRegionalSettings::UnitedStates();
+        regional.CountryCode = 49;
+        const calvora::TMasks masks(regional);
+        App().masks = &masks;
+        TCalcWindow* window = openLoan();
+        const calvora::TNumberMask& money = masks.MoneyMask();
+        QCOMPARE(window->field(QStringLiteral("oedPV"))->editFormat().Digits, money.Digits);
+        QCOMPARE(window->field(QStringLiteral("oedInterest"))->editFormat().RightInfo,
+                 QString::fromStdString(money.RightInfo));
+        QCOMPARE(window->field(QStringLiteral("oedNumPmts"))->editFormat().Digits,
+                 masks.CountMask().Digits);
+        QCOMPARE(window->field(QStringLiteral("oedDefaultRate"))->editFormat().Decimals,
+                 masks.RateMask().Decimals);
+        window->close();
+        QTRY_VERIFY(m_main->windowTable().openCount() == 0);
+        App().masks = nullptr;
+    }
+
+    void buttonHintsFollowTheMainWindowsOption() {
+        m_main->toggleOption(TfrmCalvoraMain::Option::ShowButtonHints);
+        QVERIFY(!m_main->isOptionChecked(TfrmCalvoraMain::Option::ShowButtonHints));
+        TCalcWindow* window = openLoan();
+        QVERIFY(window->findChild<QPushButton*>("btnCalc")->toolTip().isEmpty());
+    }
+
+    void resetClearsTheValuesUnlessDefaultsApply() {
+        TCalcWindow* window = openLoan();
+        typeLoan(*window);
+        press(*window, "btnCalc");
+        window->choice(QStringLiteral("cbxAmortMthd"))->setCurrentIndex(1);
+        press(*window, "btnReset");
+        QCOMPARE(value(*window, "oedPV"), 0.0);
+        QCOMPARE(value(*window, "oedRate"), 0.0);
+        QCOMPARE(value(*window, "oedPmt"), 0.0);
+        QCOMPARE(window->choice(QStringLiteral("cbxAmortMthd"))->currentIndex(), 0);
+        QVERIFY(window->field(QStringLiteral("oedPV"))->hasFocus());
+    }
+
+    void withoutRestoreAWindowOpensWhereCopyOneWasSaved() {
+        m_settings->store().WriteBounds("LoanCalc1", {120, 90, 420, 480});
+        m_settings->store().WriteBounds("LoanCalc2", {300, 200, 430, 490});
+        TCalcWindow* first = openLoan();
+        QCOMPARE(first->size(), QSize(420, 480));
+        m_main->toggleOption(TfrmCalvoraMain::Option::RestorePositions);
+        TCalcWindow* second = openLoan();
+        QCOMPARE(second->positionKey(), QStringLiteral("LoanCalc2"));
+        QCOMPARE(second->size(), QSize(420, 480));
     }
 };
 

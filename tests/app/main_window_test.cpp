@@ -26,21 +26,18 @@ public:
     using TToolWindow::TToolWindow;
     static inline QList<ToolWindowSetup> setups;
 
-    void setupWindow(const ToolWindowSetup& setup) override
-    {
+    void setupWindow(const ToolWindowSetup& setup) override {
         setWindowTitle(QStringLiteral("Fake Calculator %1").arg(setup.copy));
         setups << setup;
         TToolWindow::setupWindow(setup);
     }
 };
 
-TToolWindow* MakeFake(QWidget* owner)
-{
+TToolWindow* MakeFake(QWidget* owner) {
     return new FakeToolWindow(owner);
 }
 
-QString WriteFile(const QString& folder, const QString& name)
-{
+QString WriteFile(const QString& folder, const QString& name) {
     const QString path = folder + name;
     QFile file(path);
     file.open(QIODevice::WriteOnly);
@@ -50,16 +47,14 @@ QString WriteFile(const QString& folder, const QString& name)
 
 // Bounds as a hand-edited or foreign file may hold them (WriteBounds never stores a
 // negative position).
-void WriteRawBounds(calvora::TAppInfoXML& store, const QRect& bounds)
-{
+void WriteRawBounds(calvora::TAppInfoXML& store, const QRect& bounds) {
     store.WriteInteger("MainForm", "Left", bounds.x());
     store.WriteInteger("MainForm", "Top", bounds.y());
     store.WriteInteger("MainForm", "width", bounds.width());
     store.WriteInteger("MainForm", "Height", bounds.height());
 }
 
-int WindowsMenuItems(const TfrmCalvoraMain& main)
-{
+int WindowsMenuItems(const TfrmCalvoraMain& main) {
     return static_cast<int>(main.windowsMenu()->actions().size());
 }
 
@@ -72,36 +67,31 @@ class MainWindowTest : public QObject {
     std::unique_ptr<RecordingPrompts> m_prompts;
     std::unique_ptr<TSkinEngine> m_skins;
 
-    std::unique_ptr<TfrmCalvoraMain> makeMain(QSize screen = QSize(1024, 768))
-    {
+    std::unique_ptr<TfrmCalvoraMain> makeMain(QSize screen = QSize(1024, 768)) {
         return std::make_unique<TfrmCalvoraMain>(m_settings->store(), *m_skins, screen);
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         for (ToolKind kind : {ToolKind::Loan, ToolKind::Amortization, ToolKind::Refinance})
             ToolWindowRegistry::add(kind, MakeFake);
     }
 
-    void init()
-    {
+    void init() {
         m_settings = std::make_unique<TempSettings>();
         m_prompts = std::make_unique<RecordingPrompts>();
         m_skins = std::make_unique<TSkinEngine>();
         FakeToolWindow::setups.clear();
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         m_skins->setActive(false);
         m_skins.reset();
         m_prompts.reset();
         m_settings.reset();
     }
 
-    void twoCopiesPerKindAndSlotsAreReused()
-    {
+    void twoCopiesPerKindAndSlotsAreReused() {
         auto main = makeMain();
         QVERIFY(!main->windowsMenu()->menuAction()->isEnabled());
 
@@ -132,8 +122,7 @@ private slots:
         QTRY_VERIFY(!main->windowsMenu()->menuAction()->isEnabled());
     }
 
-    void kindsWithoutAWindowStayVisibleAndDisabled()
-    {
+    void kindsWithoutAWindowStayVisibleAndDisabled() {
         auto main = makeMain();
         main->show();
         QToolButton* interest = main->launchButton(ToolKind::Interest);
@@ -145,8 +134,7 @@ private slots:
         QVERIFY(m_prompts->informed.isEmpty());
     }
 
-    void optionTogglesWriteTheirKeys_data()
-    {
+    void optionTogglesWriteTheirKeys_data() {
         QTest::addColumn<int>("option");
         QTest::addColumn<QString>("key");
         QTest::newRow("Show Hints") << int(TfrmCalvoraMain::Option::ShowHints) << "ShowHints";
@@ -162,8 +150,7 @@ private slots:
             << int(TfrmCalvoraMain::Option::GradientBackground) << "ColorBackground";
     }
 
-    void optionTogglesWriteTheirKeys()
-    {
+    void optionTogglesWriteTheirKeys() {
         QFETCH(int, option);
         QFETCH(QString, key);
         const auto which = static_cast<TfrmCalvoraMain::Option>(option);
@@ -184,11 +171,11 @@ private slots:
         QCOMPARE(m_settings->reopen().ReadBool("CommonProperties", key.toStdString(), false), true);
     }
 
-    void buttonHintsFollowTheMarkButOpenWindowsKeepTheirs()
-    {
+    void buttonHintsFollowTheMarkButOpenWindowsKeepTheirs() {
         auto main = makeMain();
-        QCOMPARE(main->launchButton(ToolKind::Loan)->toolTip(),
-                 QStringLiteral("Solve for any unknown\namount of loan, rate, term or payment amount."));
+        QCOMPARE(
+            main->launchButton(ToolKind::Loan)->toolTip(),
+            QStringLiteral("Solve for any unknown\namount of loan, rate, term or payment amount."));
         QCOMPARE(main->launchButton(ToolKind::AutomobileLoan)->toolTip(),
                  QStringLiteral("A loan calculator incorporating\na cash down payment"));
         main->openWindow(ToolKind::Loan);
@@ -200,8 +187,7 @@ private slots:
         QVERIFY(!FakeToolWindow::setups[1].showButtonHints);
     }
 
-    void startBoundsRules_data()
-    {
+    void startBoundsRules_data() {
         QTest::addColumn<bool>("restore");
         QTest::addColumn<QRect>("stored");
         QTest::addColumn<QSize>("screen");
@@ -210,37 +196,37 @@ private slots:
         QTest::newRow("negative left") << true << QRect(-30, 40, 700, 500) << QSize(1024, 768)
                                        << QRect(20, 40, 700, 500) << 442;
         QTest::newRow("left beyond the screen")
-            << true << QRect(2000, 40, 700, 500) << QSize(1024, 768) << QRect(20, 40, 700, 500) << 442;
+            << true << QRect(2000, 40, 700, 500) << QSize(1024, 768) << QRect(20, 40, 700, 500)
+            << 442;
         QTest::newRow("top beyond the screen")
-            << true << QRect(10, 740, 700, 500) << QSize(1024, 768) << QRect(10, 20, 700, 500) << 442;
+            << true << QRect(10, 740, 700, 500) << QSize(1024, 768) << QRect(10, 20, 700, 500)
+            << 442;
         QTest::newRow("left at screen width - 50 stays")
-            << true << QRect(974, 0, 700, 500) << QSize(1024, 768) << QRect(974, 0, 700, 500) << 442;
-        QTest::newRow("restore off") << false << QRect(300, 200, 700, 500) << QSize(1024, 768)
-                                     << QRect(0, 0, 680, 400) << 0;
+            << true << QRect(974, 0, 700, 500) << QSize(1024, 768) << QRect(974, 0, 700, 500)
+            << 442;
+        QTest::newRow("restore off")
+            << false << QRect(300, 200, 700, 500) << QSize(1024, 768) << QRect(0, 0, 680, 400) << 0;
     }
 
-    void startBoundsRules()
-    {
+    void startBoundsRules() {
         QFETCH(bool, restore);
         QFETCH(QRect, stored);
         QFETCH(QSize, screen);
         QFETCH(QRect, expected);
         QFETCH(int, minimumHeight);
         WriteRawBounds(m_settings->store(), stored);
-        const MainWindowBounds bounds = MainWindowStartBounds(
-            m_settings->store(), restore, QRect(5, 5, 624, 442), screen);
+        const MainWindowBounds bounds =
+            MainWindowStartBounds(m_settings->store(), restore, QRect(5, 5, 624, 442), screen);
         QCOMPARE(bounds.rect, expected);
         QCOMPARE(bounds.minimumHeight, minimumHeight);
     }
 
-    void noStoredBoundsKeepsTheDesignSize()
-    {
+    void noStoredBoundsKeepsTheDesignSize() {
         auto main = makeMain();
         QCOMPARE(main->startBounds().rect.size(), QSize(624, 442));
     }
 
-    void firstShowAppliesTheBoundsAndCloseStoresThem()
-    {
+    void firstShowAppliesTheBoundsAndCloseStoresThem() {
         WriteRawBounds(m_settings->store(), QRect(-30, 60, 700, 480));
         {
             auto main = makeMain();
@@ -258,8 +244,7 @@ private slots:
         QCOMPARE(reread.ReadInteger("MainForm", "width", 0), 700);
     }
 
-    void saveOffStoresNoBounds()
-    {
+    void saveOffStoresNoBounds() {
         m_settings->store().Set(calvora::appkeys::SaveCalculatorPos, false);
         auto main = makeMain();
         main->show();
@@ -267,16 +252,15 @@ private slots:
         QCOMPARE(m_settings->reopen().ReadInteger("MainForm", "Left", 777), 777);
     }
 
-    void dropOpensTheFirstFileOnly()
-    {
+    void dropOpensTheFirstFileOnly() {
         QTemporaryDir dir;
         const QString first = WriteFile(dir.path() + QLatin1Char('/'), QStringLiteral("Loan.BAM"));
         const QString second = WriteFile(dir.path() + QLatin1Char('/'), QStringLiteral("b.ref"));
         const QString third = WriteFile(dir.path() + QLatin1Char('/'), QStringLiteral("c.ref"));
         auto main = makeMain();
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second),
-                      QUrl::fromLocalFile(third)});
+        data.setUrls(
+            {QUrl::fromLocalFile(first), QUrl::fromLocalFile(second), QUrl::fromLocalFile(third)});
         main->dropMimeData(data);
         QCOMPARE(FakeToolWindow::setups.size(), 1);
         QCOMPARE(FakeToolWindow::setups[0].pendingDataFile, first);
@@ -286,8 +270,7 @@ private slots:
         QVERIFY(m_prompts->failed.isEmpty());
     }
 
-    void unknownOrUnopenableFilesGiveTheUnsupportedMessage()
-    {
+    void unknownOrUnopenableFilesGiveTheUnsupportedMessage() {
         QTemporaryDir dir;
         auto main = makeMain();
         main->dropFiles({WriteFile(dir.path() + QLatin1Char('/'), QStringLiteral("notes.txt"))});
@@ -301,8 +284,7 @@ private slots:
         QCOMPARE(FakeToolWindow::setups.size(), 0);
     }
 
-    void refusedThirdCopyStillEmptiesThePendingFile()
-    {
+    void refusedThirdCopyStillEmptiesThePendingFile() {
         QTemporaryDir dir;
         const QString file = WriteFile(dir.path() + QLatin1Char('/'), QStringLiteral("a.ref"));
         auto main = makeMain();
@@ -313,8 +295,7 @@ private slots:
         QVERIFY(main->pendingDataFile().isEmpty());
     }
 
-    void firstActivationOpensTheCommandLineFile()
-    {
+    void firstActivationOpensTheCommandLineFile() {
         QTemporaryDir dir;
         const QString file = WriteFile(dir.path() + QLatin1Char('/'), QStringLiteral("Last.ref"));
         TfrmMain startup({file}, m_settings->store(), *m_skins, QSize(1024, 768));
@@ -326,8 +307,7 @@ private slots:
         QVERIFY(startup.mainWindow().pendingDataFile().isEmpty());
     }
 
-    void fromInstallInAnyCaseShowsNoWindowAndCountsTheRun()
-    {
+    void fromInstallInAnyCaseShowsNoWindowAndCountsTheRun() {
         {
             TfrmMain startup({QStringLiteral("/fromInstall")}, m_settings->store(), *m_skins,
                              QSize(1024, 768));
@@ -341,19 +321,19 @@ private slots:
         QCOMPARE(m_settings->reopen().ReadInteger("Calvora", "RunTimes", 0, true), 1);
     }
 
-    void commandLineArgument()
-    {
+    void commandLineArgument() {
         QTemporaryDir dir;
-        const QString file = WriteFile(dir.path() + QLatin1Char('/'), QStringLiteral("MixedCase.bam"));
+        const QString file =
+            WriteFile(dir.path() + QLatin1Char('/'), QStringLiteral("MixedCase.bam"));
         QCOMPARE(PendingFileOf(FirstArgument({file, QStringLiteral("ignored")})), file);
-        QVERIFY(PendingFileOf(FirstArgument({dir.path() + QStringLiteral("/missing.bam")})).isEmpty());
+        QVERIFY(
+            PendingFileOf(FirstArgument({dir.path() + QStringLiteral("/missing.bam")})).isEmpty());
         QVERIFY(PendingFileOf(FirstArgument({QStringLiteral("/FROMINSTALL")})).isEmpty());
         QVERIFY(PendingFileOf(FirstArgument({})).isEmpty());
         QVERIFY(IsFromInstall(FirstArgument({QStringLiteral("/FrOmInStAlL")})));
     }
 
-    void resolutionCheck_data()
-    {
+    void resolutionCheck_data() {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("runs");
         QTest::addColumn<bool>("shown");
@@ -362,8 +342,7 @@ private slots:
         QTest::newRow("800 wide, first run") << 800 << 0 << false;
     }
 
-    void resolutionCheck()
-    {
+    void resolutionCheck() {
         QFETCH(int, width);
         QFETCH(int, runs);
         QFETCH(bool, shown);
@@ -378,8 +357,7 @@ private slots:
                                     "This message will not display after 5 times."));
     }
 
-    void storedSkinThatIsGoneSwitchesSkinningOff()
-    {
+    void storedSkinThatIsGoneSwitchesSkinningOff() {
         m_settings->store().Set(calvora::appkeys::SkinName, "Gone.skn");
         m_settings->store().Set(calvora::appkeys::HasSkinned, true);
         auto main = makeMain();
@@ -389,14 +367,15 @@ private slots:
         QVERIFY(m_prompts->failed.isEmpty());
     }
 
-    void storedSkinIsAppliedAndUnSkinResetsTheKeys()
-    {
+    void storedSkinIsAppliedAndUnSkinResetsTheKeys() {
         QTemporaryDir dir;
         QFile skin(dir.path() + QStringLiteral("/Test.skn"));
         QVERIFY(skin.open(QIODevice::WriteOnly));
-        skin.write("[Skin]\nName=Test\nFaceColor=#123456\n[StyleSheet]\nQPushButton { color: red; }\n");
+        skin.write(
+            "[Skin]\nName=Test\nFaceColor=#123456\n[StyleSheet]\nQPushButton { color: red; }\n");
         skin.close();
-        m_settings->store().Set(calvora::appkeys::SkinPath, (dir.path() + QLatin1Char('/')).toStdString());
+        m_settings->store().Set(calvora::appkeys::SkinPath,
+                                (dir.path() + QLatin1Char('/')).toStdString());
         m_settings->store().Set(calvora::appkeys::SkinName, "Test.skn");
         m_settings->store().Set(calvora::appkeys::HasSkinned, true);
         auto main = makeMain();
@@ -414,8 +393,7 @@ private slots:
         QCOMPARE(reread.ReadBool("CommonProperties", "HasSkinned", true), false);
     }
 
-    void statusBarPanels()
-    {
+    void statusBarPanels() {
         auto main = makeMain();
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
@@ -428,8 +406,7 @@ private slots:
         QCOMPARE(main->windowTitle(), QStringLiteral("Calvora, for Easy Loan Analysis"));
     }
 
-    void resetToDefaultSize()
-    {
+    void resetToDefaultSize() {
         auto main = makeMain();
         main->show();
         main->resize(900, 700);

@@ -20,18 +20,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override { keysSeen << event->key(); }
 };
 
-void MakeMoney(TqvNumEdit& edit, int digits = 9)
-{
+void MakeMoney(TqvNumEdit& edit, int digits = 9) {
     edit.setFormats(digits, 2, QStringLiteral("\\c"), QString());
 }
 
-void MakeRate(TqvNumEdit& edit)
-{
+void MakeRate(TqvNumEdit& edit) {
     edit.setFormats(2, 4, QString(), QStringLiteral("%"));
 }
 
-void MakeCount(TqvNumEdit& edit, int digits)
-{
+void MakeCount(TqvNumEdit& edit, int digits) {
     edit.setFormats(digits, 0, QString(), QString());
 }
 
@@ -45,8 +42,7 @@ private:
     TqvNumEdit* m_edit = nullptr;
     TqvNumEdit* m_next = nullptr;
 
-    void focusEdit()
-    {
+    void focusEdit() {
         m_edit->setFocus();
         QVERIFY(QTest::qWaitFor([this] { return m_edit->hasFocus(); }));
     }
@@ -54,8 +50,7 @@ private:
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void init()
-    {
+    void init() {
         m_window = new KeyRecordingWindow;
         auto* layout = new QVBoxLayout(m_window);
         m_edit = new TqvNumEdit(m_window);
@@ -67,14 +62,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_window));
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         delete m_window;
         m_window = nullptr;
     }
 
-    void buildsMasks_data()
-    {
+    void buildsMasks_data() {
         QTest::addColumn<int>("digits");
         QTest::addColumn<int>("decimals");
         QTest::addColumn<bool>("grouping");
@@ -87,8 +80,7 @@ private slots:
         QTest::newRow("one digit") << 1 << 2 << true << "0.00";
     }
 
-    void buildsMasks()
-    {
+    void buildsMasks() {
         QFETCH(int, digits);
         QFETCH(int, decimals);
         QFETCH(bool, grouping);
@@ -98,8 +90,7 @@ private slots:
 
     // Each row: a field kind, its starting value, the keys typed after focusing,
     // the value expected and the text shown while focused.
-    void typesLikeADeskCalculator_data()
-    {
+    void typesLikeADeskCalculator_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<double>("start");
         QTest::addColumn<QString>("keys");
@@ -125,8 +116,7 @@ private slots:
         QTest::newRow("letters are refused") << "money" << 0.0 << "1a2" << 12.0 << "$12.00";
     }
 
-    void typesLikeADeskCalculator()
-    {
+    void typesLikeADeskCalculator() {
         QFETCH(QString, kind);
         QFETCH(double, start);
         QFETCH(QString, keys);
@@ -152,8 +142,7 @@ private slots:
         QCOMPARE(m_edit->displayText(), shown);
     }
 
-    void escRestoresTheValueAtFocus()
-    {
+    void escRestoresTheValueAtFocus() {
         MakeMoney(*m_edit);
         m_edit->setValue(250);
         focusEdit();
@@ -164,8 +153,7 @@ private slots:
         QVERIFY(!m_window->keysSeen.contains(Qt::Key_Escape));
     }
 
-    void escWithoutChangeIsLeftToTheWindow()
-    {
+    void escWithoutChangeIsLeftToTheWindow() {
         MakeMoney(*m_edit);
         m_edit->setValue(250);
         focusEdit();
@@ -175,8 +163,7 @@ private slots:
         QVERIFY(m_window->keysSeen.contains(Qt::Key_F1));
     }
 
-    void minusRefusedWhenNegativesAreOff()
-    {
+    void minusRefusedWhenNegativesAreOff() {
         MakeMoney(*m_edit);
         m_edit->setAcceptNegatives(false);
         m_edit->setValue(250);
@@ -187,8 +174,7 @@ private slots:
         QCOMPARE(changes.count(), 0);
     }
 
-    void negativeValueIsDrawnInTheNegativeColour()
-    {
+    void negativeValueIsDrawnInTheNegativeColour() {
         MakeMoney(*m_edit);
         focusEdit();
         QTest::keyClicks(m_edit, QStringLiteral("-5"));
@@ -204,8 +190,7 @@ private slots:
         QVERIFY2(red > 5, "no red text pixels");
     }
 
-    void changeIsRaisedOncePerChange()
-    {
+    void changeIsRaisedOncePerChange() {
         MakeMoney(*m_edit);
         m_edit->setValue(250);
         QSignalSpy changes(m_edit, &TqvNumEdit::valueChanged);
@@ -221,15 +206,13 @@ private slots:
         QCOMPARE(changes.count(), 2);
     }
 
-    void enterMovesToTheNextField()
-    {
+    void enterMovesToTheNextField() {
         focusEdit();
         QTest::keyClick(m_edit, Qt::Key_Return);
         QVERIFY(QTest::qWaitFor([this] { return m_next->hasFocus(); }));
     }
 
-    void insertExtendsInsteadOfReplacing()
-    {
+    void insertExtendsInsteadOfReplacing() {
         MakeCount(*m_edit, 6);
         m_edit->setValue(12);
         focusEdit();
@@ -238,8 +221,7 @@ private slots:
         QCOMPARE(m_edit->value(), 123.0);
     }
 
-    void pastesNumbersOnly()
-    {
+    void pastesNumbersOnly() {
         MakeMoney(*m_edit);
         m_edit->setAcceptNegatives(false);
         m_edit->setValue(10);
@@ -254,8 +236,7 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1234.5"));
     }
 
-    void readOnlyIgnoresTyping()
-    {
+    void readOnlyIgnoresTyping() {
         MakeMoney(*m_edit);
         m_edit->setReadOnly(true);
         m_edit->setValue(9);
@@ -265,8 +246,7 @@ private slots:
         QCOMPARE(m_edit->value(), 9.0);
     }
 
-    void displayFormatWhenNotFocused()
-    {
+    void displayFormatWhenNotFocused() {
         m_next->setFocus();
         QVERIFY(QTest::qWaitFor([this] { return m_next->hasFocus(); }));
         MakeMoney(*m_edit);
@@ -282,8 +262,7 @@ private slots:
         QCOMPARE(m_edit->displayText(), QStringLiteral("$none"));
     }
 
-    void unknownShowsBareText()
-    {
+    void unknownShowsBareText() {
         MakeMoney(*m_edit);
         m_edit->setAllowUnknown(true);
         m_edit->setValue(5);

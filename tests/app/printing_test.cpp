@@ -16,9 +16,7 @@ class FixedPrinters : public PrinterCatalog {
 public:
     explicit FixedPrinters(QStringList names, QString systemDefault = {})
         : m_names(std::move(names))
-        , m_default(std::move(systemDefault))
-    {
-    }
+        , m_default(std::move(systemDefault)) {}
     QStringList printerNames() const override { return m_names; }
     QString defaultPrinterName() const override { return m_default; }
 
@@ -31,8 +29,7 @@ const QStringList kInstalled = {QStringLiteral("Office LaserJet (2nd floor)"),
                                 QStringLiteral("Laser"), QStringLiteral("Brother HL-L2350DW")};
 
 // Two pages: a calculator report's opening, then one line on the next page.
-std::vector<calvora::TReportPage> SampleReport(const calvora::TReportPrinterConfig& config)
-{
+std::vector<calvora::TReportPage> SampleReport(const calvora::TReportPrinterConfig& config) {
     return calvora::BuildReport(config, [](calvora::TReportWriter& writer) {
         writer.SetFont("Courier New", 10);
         calvora::SetReportColumns(writer, 4.25, 10);
@@ -49,10 +46,10 @@ std::vector<calvora::TReportPage> SampleReport(const calvora::TReportPrinterConf
     });
 }
 
-QString PdfText(const QString& file)
-{
+QString PdfText(const QString& file) {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), file, QStringLiteral("-")});
     if (!pdftotext.waitForFinished(30000))
         return {};
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
@@ -64,26 +61,28 @@ class PrintingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void selectsByExactThenPartialName_data()
-    {
+    void selectsByExactThenPartialName_data() {
         QTest::addColumn<QString>("wanted");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("exact beats an earlier partial") << "Laser" << "Laser";
-        QTest::newRow("partial") << "Brother" << "Brother HL-L2350DW";
-        QTest::newRow("partial, any case") << "laserjet" << "Office LaserJet (2nd floor)";
-        QTest::newRow("stored default name") << "DefaultPrinter" << "";
-        QTest::newRow("unknown") << "Epson" << "";
+        QTest::newRow("exact beats an earlier partial") << "Laser"
+                                                        << "Laser";
+        QTest::newRow("partial") << "Brother"
+                                 << "Brother HL-L2350DW";
+        QTest::newRow("partial, any case") << "laserjet"
+                                           << "Office LaserJet (2nd floor)";
+        QTest::newRow("stored default name") << "DefaultPrinter"
+                                             << "";
+        QTest::newRow("unknown") << "Epson"
+                                 << "";
     }
 
-    void selectsByExactThenPartialName()
-    {
+    void selectsByExactThenPartialName() {
         QFETCH(QString, wanted);
         QFETCH(QString, selected);
         QCOMPARE(SelectReportPrinter(FixedPrinters(kInstalled), wanted), selected);
     }
 
-    void dialogHighlightsAndStoresThePrinter()
-    {
+    void dialogHighlightsAndStoresThePrinter() {
         TempSettings settings;
         settings.store().Set(calvora::appkeys::DefaultPrinter, "Brother");
         TfrmSetPrinter dialog(settings.store(), FixedPrinters(kInstalled, QStringLiteral("Laser")));
@@ -95,11 +94,11 @@ private slots:
 
         dialog.printerList()->setCurrentRow(1);
         dialog.accept();
-        QCOMPARE(settings.reopen().ReadString("Printer", "DefaultPrinter", "?"), std::string("Laser"));
+        QCOMPARE(settings.reopen().ReadString("Printer", "DefaultPrinter", "?"),
+                 std::string("Laser"));
     }
 
-    void cancelStoresNothing()
-    {
+    void cancelStoresNothing() {
         TempSettings settings;
         TfrmSetPrinter dialog(settings.store(), FixedPrinters(kInstalled));
         dialog.printerList()->setCurrentRow(2);
@@ -107,8 +106,7 @@ private slots:
         QCOMPARE(settings.reopen().ReadString("Printer", "DefaultPrinter", "?"), std::string("?"));
     }
 
-    void noPrintersInstalledStoresNothingOnOk()
-    {
+    void noPrintersInstalledStoresNothingOnOk() {
         TempSettings settings;
         settings.store().Set(calvora::appkeys::DefaultPrinter, "Old Printer");
         TfrmSetPrinter dialog(settings.store(), FixedPrinters({}));
@@ -119,14 +117,14 @@ private slots:
                  std::string("Old Printer"));
     }
 
-    void reportToPdfReadsBack()
-    {
+    void reportToPdfReadsBack() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("loan.pdf"));
         const calvora::TReportPrinterConfig config;
-        QVERIFY(WriteReportPdf(file, SampleReport(config), config, QStringLiteral("Loan Calculator 1")));
+        QVERIFY(WriteReportPdf(file, SampleReport(config), config,
+                               QStringLiteral("Loan Calculator 1")));
         const QString text = PdfText(file);
         const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
         QVERIFY2(pages.size() >= 2, qPrintable(text));
@@ -145,8 +143,7 @@ private slots:
         QVERIFY(pages[0].contains(QStringLiteral("Total Periods? (#):")));
     }
 
-    void pageRangeLimitsWhatIsWritten()
-    {
+    void pageRangeLimitsWhatIsWritten() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         QTemporaryDir dir;

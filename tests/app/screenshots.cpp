@@ -10,8 +10,8 @@
 #include "persistence/app_info_xml.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QStyleFactory>
@@ -22,8 +22,7 @@ namespace {
 
 class NamedPrinters : public PrinterCatalog {
 public:
-    QStringList printerNames() const override
-    {
+    QStringList printerNames() const override {
         return {QStringLiteral("Office LaserJet 4200"), QStringLiteral("Brother HL-L2350DW"),
                 QStringLiteral("PDF Printer")};
     }
@@ -36,8 +35,7 @@ public:
     using TToolWindow::TToolWindow;
 };
 
-void Save(QWidget& widget, const QString& folder, const QString& name)
-{
+void Save(QWidget& widget, const QString& folder, const QString& name) {
     widget.show();
     QTest::qWait(150);
     widget.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
@@ -45,8 +43,7 @@ void Save(QWidget& widget, const QString& folder, const QString& name)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc > 2)
         qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);

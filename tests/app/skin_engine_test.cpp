@@ -11,11 +11,11 @@ class SkinEngineTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void parsesNameFaceColourPaletteAndStyleSheet()
-    {
+    void parsesNameFaceColourPaletteAndStyleSheet() {
         const auto skin = TSkinEngine::parseSkin(QStringLiteral(
             "; comment\n[Skin]\nName=Night\nFaceColor=#102030\nWindow=#000000\nText=#fefefe\n"
-            "[StyleSheet]\nQPushButton { color: red; }\nQLineEdit:focus { border: 1px solid blue; }\n"));
+            "[StyleSheet]\nQPushButton { color: red; }\nQLineEdit:focus { border: 1px solid blue; "
+            "}\n"));
         QVERIFY(skin);
         QCOMPARE(skin->name, QStringLiteral("Night"));
         QCOMPARE(skin->faceColor, QColor(0x10, 0x20, 0x30));
@@ -26,8 +26,7 @@ private slots:
         QVERIFY(skin->styleSheet.contains(QStringLiteral("QLineEdit:focus")));
     }
 
-    void refusesFilesThatAreNoSkins_data()
-    {
+    void refusesFilesThatAreNoSkins_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << "";
         QTest::newRow("no skin section") << "Name=A\nFaceColor=#ffffff\n";
@@ -35,14 +34,12 @@ private slots:
         QTest::newRow("bad colour") << "[Skin]\nName=A\nFaceColor=notacolour\n";
     }
 
-    void refusesFilesThatAreNoSkins()
-    {
+    void refusesFilesThatAreNoSkins() {
         QFETCH(QString, text);
         QVERIFY(!TSkinEngine::parseSkin(text));
     }
 
-    void shippedSkinsParse()
-    {
+    void shippedSkinsParse() {
         const QDir folder(QStringLiteral(CALVORA_SKINS_DIR));
         const QStringList files = TSkinEngine::skinFiles(folder.path());
         QVERIFY(files.size() >= 3);
@@ -58,8 +55,7 @@ private slots:
         QVERIFY2(dark, "no dark skin shipped");
     }
 
-    void numericEditIsPaintedAsAnEdit()
-    {
+    void numericEditIsPaintedAsAnEdit() {
         QTemporaryDir dir;
         QFile file(dir.filePath(QStringLiteral("a.skn")));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -74,8 +70,7 @@ private slots:
         QCOMPARE(sheet.count(QStringLiteral("TqvNumEdit")), 1);
     }
 
-    void switchingOnAndOff()
-    {
+    void switchingOnAndOff() {
         const QColor plainFace = QApplication::palette().color(QPalette::Button);
         TSkinEngine engine;
         engine.setActive(true); // nothing loaded: stays off
@@ -92,13 +87,13 @@ private slots:
         QCOMPARE(engine.faceColor(), plainFace);
     }
 
-    void skinPathsBesideTheProgram()
-    {
+    void skinPathsBesideTheProgram() {
         QVERIFY(TSkinEngine::skinFilePath(QStringLiteral("./skins/"), QString()).isEmpty());
         QCOMPARE(TSkinEngine::skinFilePath(QStringLiteral("/opt/x/"), QStringLiteral("a.skn")),
                  QStringLiteral("/opt/x/a.skn"));
         QCOMPARE(TSkinEngine::skinFilePath(QStringLiteral(".\\skins\\"), QStringLiteral("a.skn")),
-                 QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/skins/a.skn")));
+                 QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                 QStringLiteral("/skins/a.skn")));
     }
 };
 

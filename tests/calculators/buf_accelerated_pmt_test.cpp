@@ -32,10 +32,8 @@ protected:
 // with payment 252 after 75938.04 interest, which saves 39900.41.
 TEST_F(AcceleratedPmtBufferTest, PeriodsToPayOffAndInterestSaved) {
     TbufAcceleratedPmt buffer(*settings);
-    buffer.SetTransfer(Entered(100000, 360, 6, 1, 100));
-    buffer.Calculate();
-    TcalcAccPmtTransferRec shown;
-    buffer.GetTransfer(shown);
+    const TcalcAccPmtTransferRec shown =
+        testing::CalcAndShow(buffer, Entered(100000, 360, 6, 1, 100));
     EXPECT_EQ(shown.NewPeriods, 252);
     EXPECT_NEAR(static_cast<double>(shown.InterestSaved), 39900.41, 0.005);
     EXPECT_EQ(buffer.LastSolved(), 0);

@@ -47,10 +47,7 @@ TEST_F(BalloonPmtBufferTest, SolvesTheZeroValue) {
     };
     for (const Case& c : data) {
         TbufBalloonPmt buffer(*settings);
-        buffer.SetTransfer(c.In);
-        buffer.Calculate();
-        TcalcBallPmtTransferRec shown;
-        buffer.GetTransfer(shown);
+        const TcalcBallPmtTransferRec shown = testing::CalcAndShow(buffer, c.In);
         EXPECT_EQ(buffer.LastSolved(), c.Solved);
         EXPECT_NEAR(shown.Amount, c.Amount, c.Tolerance) << int(c.Solved);
         EXPECT_NEAR(shown.AnnualRate, c.Rate, 0.001) << int(c.Solved);

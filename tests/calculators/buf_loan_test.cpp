@@ -14,7 +14,6 @@ namespace {
 
 using testing::ReportRow;
 
-constexpr std::string_view kSection = "LoanCalc";
 
 class LoanBufferTest : public ::testing::Test {
 protected:
@@ -80,10 +79,8 @@ TEST_F(LoanBufferTest, SolvesTheZeroValue) {
     };
     for (const Case& c : data) {
         TbufLoan buffer(*settings);
-        buffer.SetTransfer(Entered(c.Amount, c.Periods, c.Rate, c.Payment));
-        buffer.Calculate();
-        TcalcLoanTransferRec shown;
-        buffer.GetTransfer(shown);
+        const TcalcLoanTransferRec shown =
+            testing::CalcAndShow(buffer, Entered(c.Amount, c.Periods, c.Rate, c.Payment));
         EXPECT_EQ(buffer.LastSolved(), c.Solved) << c.Expected;
         const double solved[] = {0, static_cast<double>(shown.Amount),
                                  static_cast<double>(shown.Periods), shown.AnnualRate,
@@ -102,18 +99,13 @@ TEST_F(LoanBufferTest, TotalInterestOfTheSchedule) {
 
 TEST_F(LoanBufferTest, SecondCalcSolvesTheSameValueAgain) {
     TbufLoan buffer(*settings);
-    buffer.SetTransfer(Entered(10000, 60, 8, 0));
-    buffer.Calculate();
-    TcalcLoanTransferRec shown;
-    buffer.GetTransfer(shown);
+    TcalcLoanTransferRec shown = testing::CalcAndShow(buffer, Entered(10000, 60, 8, 0));
     ASSERT_NEAR(static_cast<double>(shown.Payment), 202.76, 0.001);
 
     // No value is zero now: the payment is solved again for the new amount
     // (20000 at 8 % over 60 months: 405.53).
     shown.Amount = 20000;
-    buffer.SetTransfer(shown);
-    buffer.Calculate();
-    buffer.GetTransfer(shown);
+    shown = testing::CalcAndShow(buffer, shown);
     EXPECT_EQ(buffer.LastSolved(), 4);
     EXPECT_NEAR(static_cast<double>(shown.Payment), 405.53, 0.001);
 }

@@ -45,10 +45,7 @@ TEST_F(PurchaseLoanBufferTest, AutomobileLoanLessCashDown) {
     };
     for (const Case& c : data) {
         TbufAutomobileLoan buffer(*settings);
-        buffer.SetTransfer(c.In);
-        buffer.Calculate();
-        TPurchaseLoanTransfer shown;
-        buffer.GetTransfer(shown);
+        const TPurchaseLoanTransfer shown = testing::CalcAndShow(buffer, c.In);
         EXPECT_EQ(buffer.LastSolved(), c.Solved);
         EXPECT_NEAR(static_cast<double>(shown.Amount), c.Amount, 0.001);
         EXPECT_NEAR(static_cast<double>(shown.Payment), c.Payment, 0.001);
@@ -60,10 +57,8 @@ TEST_F(PurchaseLoanBufferTest, AutomobileLoanLessCashDown) {
 
 TEST_F(PurchaseLoanBufferTest, MortgageLessPercentDown) {
     TbufMortgageLoan buffer(*settings);
-    buffer.SetTransfer(Entered(250000, 0, 20, 0, 360, 6.5f, 0));
-    buffer.Calculate();
-    TPurchaseLoanTransfer shown;
-    buffer.GetTransfer(shown);
+    const TPurchaseLoanTransfer shown =
+        testing::CalcAndShow(buffer, Entered(250000, 0, 20, 0, 360, 6.5f, 0));
     EXPECT_EQ(buffer.LastSolved(), 4);
     EXPECT_NEAR(static_cast<double>(shown.Amount), 200000, 0.001);
     EXPECT_NEAR(static_cast<double>(shown.DownPayment), 50000, 0.001);

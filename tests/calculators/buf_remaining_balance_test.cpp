@@ -41,10 +41,7 @@ TEST_F(RemainingBalanceBufferTest, PaymentAndBalanceAreAlwaysFound) {
     };
     for (const Case& c : data) {
         TbufRemainingBalance buffer(*settings);
-        buffer.SetTransfer(c.In);
-        buffer.Calculate();
-        TcalcRemBalTransferRec shown;
-        buffer.GetTransfer(shown);
+        const TcalcRemBalTransferRec shown = testing::CalcAndShow(buffer, c.In);
         EXPECT_NEAR(static_cast<double>(shown.Payment), c.Payment, 0.001);
         EXPECT_NEAR(static_cast<double>(shown.Balance), c.Balance, 0.005);
         EXPECT_EQ(buffer.LastSolved(), 0);

@@ -58,6 +58,16 @@ inline std::string ReportRow(const std::string& label, const std::string& value,
            std::string(valueEnd - labelColumn - label.size() - value.size(), ' ') + value + "\n";
 }
 
+/// The Calc step of a window: hand over the values, calculate, read them back.
+template <class Buf>
+typename Buf::TransferRec CalcAndShow(Buf& buffer, const typename Buf::TransferRec& entered) {
+    buffer.SetTransfer(entered);
+    buffer.Calculate();
+    typename Buf::TransferRec shown;
+    buffer.GetTransfer(shown);
+    return shown;
+}
+
 /// A stored key and the number it must hold.
 struct TStoredKey {
     const char* Name;

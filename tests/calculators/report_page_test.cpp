@@ -3,7 +3,6 @@
 #include "calculators/report_text_renderer.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace calvora {
@@ -11,8 +10,7 @@ namespace {
 
 // A calculator report's opening: title centred on 4.25", then one label/value line in the
 // two value columns (10-point font: columns 2.0" wide meeting at 4.25").
-void WriteLoanHead(TReportWriter& writer)
-{
+void WriteLoanHead(TReportWriter& writer) {
     writer.SetFont("Courier New", 10);
     SetReportColumns(writer, 4.25, 10);
     writer.SetYPos(1.5);
@@ -24,8 +22,7 @@ void WriteLoanHead(TReportWriter& writer)
     writer.PrintLn("\tAmount of Loan?:\t$10,000.00");
 }
 
-TEST(ReportWriter, PlacesTitleAndTabbedColumnsInInches)
-{
+TEST(ReportWriter, PlacesTitleAndTabbedColumnsInInches) {
     const auto pages = BuildReport({}, WriteLoanHead);
     ASSERT_EQ(pages.size(), 1u);
     const auto& texts = pages[0].Texts;
@@ -50,14 +47,12 @@ TEST(ReportWriter, PlacesTitleAndTabbedColumnsInInches)
     EXPECT_DOUBLE_EQ(texts[2].X, 6.23);
 }
 
-TEST(ReportWriter, ColumnWidthFollowsFontSize)
-{
+TEST(ReportWriter, ColumnWidthFollowsFontSize) {
     struct Case {
         int size;
         double width;
-    } const data[] = {{0, 3.25}, {1, 1.5},  {8, 1.5},  {9, 2.0},   {10, 2.0},
-                      {11, 2.5}, {12, 2.5}, {13, 3.0}, {14, 3.0},  {15, 3.25},
-                      {-4, 3.25}};
+    } const data[] = {{0, 3.25}, {1, 1.5},  {8, 1.5},  {9, 2.0},   {10, 2.0}, {11, 2.5},
+                      {12, 2.5}, {13, 3.0}, {14, 3.0}, {15, 3.25}, {-4, 3.25}};
     for (const Case& c : data) {
         EXPECT_DOUBLE_EQ(ReportColumnWidth(c.size), c.width) << "size " << c.size;
         TReportWriter writer;
@@ -69,8 +64,7 @@ TEST(ReportWriter, ColumnWidthFollowsFontSize)
     }
 }
 
-TEST(ReportWriter, TabsBeyondTheLastStopAndEmptyPiecesAreDropped)
-{
+TEST(ReportWriter, TabsBeyondTheLastStopAndEmptyPiecesAreDropped) {
     TReportWriter writer;
     writer.SetTab(1.0, TReportAlign::Left, 1.0, 0);
     writer.Print("\t\tlost");
@@ -80,8 +74,7 @@ TEST(ReportWriter, TabsBeyondTheLastStopAndEmptyPiecesAreDropped)
     EXPECT_DOUBLE_EQ(writer.Pages()[0].Texts[0].X, 1.0);
 }
 
-TEST(ReportWriter, NewLineReturnsToTheLeftMarginAndBreaksPages)
-{
+TEST(ReportWriter, NewLineReturnsToTheLeftMarginAndBreaksPages) {
     TReportPrinterConfig config;
     config.MarginLeft = 0.3;
     config.PaperHeight = 1.0; // six lines of 1/6"
@@ -94,16 +87,14 @@ TEST(ReportWriter, NewLineReturnsToTheLeftMarginAndBreaksPages)
     EXPECT_NEAR(writer.Pages()[1].Texts[0].Y, 1.0 / 6.0, 1e-12);
 }
 
-TEST(ReportWriter, NonPositiveLinesPerInchFallsBackToSix)
-{
+TEST(ReportWriter, NonPositiveLinesPerInchFallsBackToSix) {
     TReportPrinterConfig config;
     config.LinesPerInch = 0;
     TReportWriter writer(config);
     EXPECT_DOUBLE_EQ(writer.LineHeight(), 1.0 / 6.0);
 }
 
-TEST(ReportTextRenderer, PutsTextsOnACharacterGrid)
-{
+TEST(ReportTextRenderer, PutsTextsOnACharacterGrid) {
     // 12 columns and 6 rows per inch. Title: 17 characters centred on column 51 start at
     // 42.5, rounded to 43; baseline 1.5" is row 9, index 8. Label at 2.27" is column 27
     // (27.24); the value ends at 6.23" (74.76) and starts at 64.76, column 65; two lines
@@ -115,8 +106,7 @@ TEST(ReportTextRenderer, PutsTextsOnACharacterGrid)
     EXPECT_EQ(text, expected);
 }
 
-TEST(ReportTextRenderer, SeparatesPagesWithFormFeedAndKeepsTextUnderBlanks)
-{
+TEST(ReportTextRenderer, SeparatesPagesWithFormFeedAndKeepsTextUnderBlanks) {
     TReportPage first;
     first.Texts.push_back({0, 1.0 / 6.0, TReportAlign::Left, "abcdef", {}});
     first.Texts.push_back({0, 1.0 / 6.0, TReportAlign::Left, "  X", {}});
@@ -125,8 +115,7 @@ TEST(ReportTextRenderer, SeparatesPagesWithFormFeedAndKeepsTextUnderBlanks)
     EXPECT_EQ(RenderReportText({first, second}), "abXdef\n\f         end\n");
 }
 
-TEST(ReportTextRenderer, FixedPitchColumnsPerInch)
-{
+TEST(ReportTextRenderer, FixedPitchColumnsPerInch) {
     EXPECT_DOUBLE_EQ(CharsPerInchForFont(10), 12.0);
     EXPECT_DOUBLE_EQ(CharsPerInchForFont(12), 10.0);
     EXPECT_DOUBLE_EQ(CharsPerInchForFont(0), 12.0);
