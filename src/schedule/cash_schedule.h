@@ -158,7 +158,7 @@ protected:
     std::int32_t TermBySearchLiteral(std::size_t unknown, const TCashInputsList& original);
     Extended FinalBalanceWithCount(std::size_t unknown, std::int32_t count,
                                    const TCashInputsList& original);
-    std::int32_t CheckedNumberOfPeriods(Extended presentValue, Extended payment,
+    std::int32_t CheckedNumberOfPeriods(bool due, Extended presentValue, Extended payment,
                                         Extended periodicRate);
     void SetAnchorFrom(const TCashInputClass& event);
     void FinishRows(bool reportUnpaidInterest);

@@ -59,18 +59,22 @@ void TCash_Schedule_Canadian::PreparePeriods() {
     TCash_Schedule_Base::PreparePeriods();
 }
 
+// The periodic rate here is the half-yearly rate converted to one payment
+// period, whatever compounding the event names, so gaps and the first period
+// are measured in payment periods. Measured by a compounding less frequent than
+// the payments, a month would be no whole period and charged by the day.
 int TCash_Schedule_Canadian::GapFrequency(const TCashInputClass& q) const {
     if (q.ExactInterest || q.CompoundingFrequency == fqDaily) {
         return -1;
     }
-    return q.CompoundingFrequency;
+    return q.PaymentFrequency;
 }
 
 void TCash_Schedule_Canadian::FirstPeriodReference(std::size_t& index, int& startFrequency,
                                                    int& fractionFrequency) const {
     const TCashInputClass& second = (*m_events)[1];
     index = 1;
-    startFrequency = second.CompoundingFrequency;
+    startFrequency = second.PaymentFrequency;
     fractionFrequency = second.PaymentFrequency;
 }
 

@@ -1,6 +1,7 @@
 // The unknown number of periods of a series (the event with count -1).
 #include "finance/finance_errors.h"
 #include "schedule/cash_schedule.h"
+#include "schedule/schedule_days.h"
 #include "schedule/setting_scope.h"
 
 #include <cmath>
@@ -65,12 +66,12 @@ std::int32_t TCash_Schedule_Base::SolveTerm() {
     return count;
 }
 
-std::int32_t TCash_Schedule_Base::CheckedNumberOfPeriods(Extended presentValue, Extended payment,
-                                                         Extended periodicRate) {
+std::int32_t TCash_Schedule_Base::CheckedNumberOfPeriods(bool paymentDue, Extended presentValue,
+                                                         Extended payment, Extended periodicRate) {
     // The count the formula will give, checked first: a payment that never
     // covers the interest, only just covers it, or is missing gives an infinite
     // term; one beyond a 16-bit count cannot be stored in the event.
-    const int due = m_paymentOnLoanDate ? 1 : 0;
+    const int due = paymentDue ? 1 : 0;
     Extended estimate = 0;
     if (periodicRate != 0) {
         const Extended duePayment = payment * (1 + periodicRate * due);
@@ -103,13 +104,15 @@ std::int32_t TCash_Schedule_Base::TermByFormula() {
         loan.CompoundingFrequency >= fqWeekly && loan.CompoundingFrequency <= fqAnnually
             ? loan.PeriodicRate
             : m_annualRate / PeriodsPerYear(m_firstPaymentFrequency);
-    return CheckedNumberOfPeriods(loan.Amount, -static_cast<Extended>(events[1].Amount), rate);
+    return CheckedNumberOfPeriods(m_paymentOnLoanDate, loan.Amount,
+                                  -static_cast<Extended>(events[1].Amount), rate);
 }
 
 std::int32_t TCash_Schedule_Base::TermBeforeLastSeries(std::size_t unknown) {
     TCashInputsList& events = Events();
     // The run adjusts the last payment in place; the series' own amount counts.
     const Extended payment = events[unknown].Amount;
+    const TDateTime seriesStart = events[unknown].Date;
     events[unknown].Count = 1;
     RunSchedule();
     std::size_t rowsBefore = 0;
@@ -120,8 +123,13 @@ std::int32_t TCash_Schedule_Base::TermBeforeLastSeries(std::size_t unknown) {
     if (rowsBefore == 0 || m_rows.Count() < rowsBefore) {
         RaiseCashScheduleError(1046);
     }
-    const Extended balance = m_rows[rowsBefore - 1].Balance;
-    return CheckedNumberOfPeriods(balance, -payment, events[unknown - 1].PeriodicRate);
+    // The series is an annuity from that balance, paid in advance only when its
+    // first payment falls on the balance's own date; whether the loan itself
+    // was paid in advance does not matter here, as the earlier payments lie
+    // between the two.
+    const TTransactionClass& from = m_rows[rowsBefore - 1];
+    const bool due = WholeDay(seriesStart) == WholeDay(from.Date);
+    return CheckedNumberOfPeriods(due, from.Balance, -payment, events[unknown - 1].PeriodicRate);
 }
 
 Extended TCash_Schedule_Base::FinalBalanceWithCount(std::size_t unknown, std::int32_t count,

@@ -421,6 +421,17 @@ private slots:
         QCOMPARE(second->positionKey(), QStringLiteral("LoanCalc2"));
         QCOMPARE(second->size(), QSize(420, 480));
     }
+
+    void escTakesBackTypingThenCloses() {
+        TCalcWindow* window = openLoan();
+        type(*window, "oedPV", QStringLiteral("123"));
+        TqvNumEdit* amount = window->field(QStringLiteral("oedPV"));
+        QTest::keyClick(amount, Qt::Key_Escape);
+        QCOMPARE(amount->value(), 0.0);
+        QVERIFY(window->isVisible());
+        QTest::keyClick(amount, Qt::Key_Escape);
+        QTRY_VERIFY(m_main->windowTable().openCount() == 0);
+    }
 };
 
 QTEST_MAIN(LoanCalcTest)

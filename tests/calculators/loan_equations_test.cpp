@@ -149,6 +149,54 @@ TEST(TequLoanTest, TheMethodChoosesTheSchedule) {
     EXPECT_CENTS(interestOnly.Payment, 500);
 }
 
+// The Canadian method compounds the nominal rate half-yearly whatever
+// compounding the user picks; the choice must not change a figure. The rate
+// per payment is (1.03)^(2/q) - 1 at 6 % with q payments a year: 493.86 of
+// interest in the first month, 639.81 a month over 25 years (the published
+// figure), 594.82 over 30.
+struct CanadianCase {
+    int Periods;
+    std::uint8_t Frequency;
+    long double Payment;
+};
+
+TEST(TequLoanTest, CanadianIgnoresTheChosenCompounding) {
+    const CanadianCase data[] = {
+        {300, fqMonthly, 639.81L},
+        {360, fqMonthly, 594.82L},
+        {780, fqBiWeekly, 274.17L},
+        {120, fqQuarterly, 1793.30L},
+    };
+    for (const CanadianCase& c : data) {
+        const long double i = std::pow(1.03L, 2.0L / PeriodsPerYear(c.Frequency)) - 1;
+        ASSERT_EQ(testing::LevelPayment(100000, i, c.Periods), c.Payment);
+        const long double interest =
+            testing::TotalInterest(Amortize(100000, i, Level(c.Payment, c.Periods)));
+        for (std::uint8_t compounding :
+             {c.Frequency, std::uint8_t{fqMonthly}, std::uint8_t{fqQuarterly},
+              std::uint8_t{fqSemiannually}, std::uint8_t{fqAnnually}}) {
+            SCOPED_TRACE(::testing::Message() << c.Periods << " payments, frequency "
+                                              << int{c.Frequency} << ", compounding "
+                                              << int{compounding});
+            TequLoan loan;
+            loan.Calculate(100000, c.Periods, 0.06, 0, c.Frequency, compounding, kArrears,
+                           amCanadian, kLoanDate, 365);
+            EXPECT_CENTS(loan.Payment, c.Payment);
+            EXPECT_CENTS(loan.TotalInterest, interest);
+
+            // The term and the rate solve back from the payment.
+            TequLoan term;
+            term.Calculate(100000, 0, 0.06, c.Payment, c.Frequency, compounding, kArrears,
+                           amCanadian, kLoanDate, 365);
+            EXPECT_EQ(term.Periods, c.Periods);
+            TequLoan rate;
+            rate.Calculate(100000, c.Periods, 0, c.Payment, c.Frequency, compounding, kArrears,
+                           amCanadian, kLoanDate, 365);
+            EXPECT_NEAR(rate.AnnualRate, 6.0, 0.001);
+        }
+    }
+}
+
 struct LoanErrorCase {
     const char* Name;
     long double Amount;

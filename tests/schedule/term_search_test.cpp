@@ -5,6 +5,7 @@
 #include "schedule/schedule_factory.h"
 #include "schedule_problems.h"
 
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -147,22 +148,61 @@ TEST(TermSearch, FindsTheCountWhoseBalanceIsClosestToZero) {
 }
 
 // A regular year of payments, then a raised payment until the loan is paid:
-// the count follows from the balance after the regular year. Rebuilt with cent
-// rounding in python: 98772.00 left after 12 payments of 599.55, and
-// ln(699.55 / (699.55 - 98772.00 * 0.005)) / ln(1.005) = 245.42, so 245.
-TEST(TermSearch, RaisedPaymentsAfterARegularYear) {
+// the count follows from the balance after the regular year, and the raised
+// series starts one month after that balance whether the loan was paid in
+// arrears or in advance. Rebuilt with cent rounding in python:
+// - arrears: 98772.00 left after 12 payments of 599.55, and
+//   ln(699.55 / (699.55 - 98772.00 * 0.005)) / ln(1.005) = 245.42, so 245;
+// - advance (the first payment on the loan date, without interest): 98243.80
+//   left, ln(699.55 / (699.55 - 98243.80 * 0.005)) / ln(1.005) = 242.87, so
+//   243; running it down, the 242nd payment leaves 603.73, the 243rd -92.80.
+//   Counted as payments in advance it would be 240.53, two short.
+struct RaisedCase {
+    const char* name;
+    TDateTime firstPayment;
+    TDateTime raisedFrom;
+    long double balanceAfterYear;
+    std::int32_t count;
+};
+
+// The final balance with the raised series given a known count, the last
+// payment left as it is.
+long double BalanceWithRaisedCount(const RaisedCase& c, std::int32_t count) {
     TCashInputsList events;
     AddEvent(events, ekLoan, 1, 100000, EncodeDate(2026, 1, 15), fqMonthly);
-    AddEvent(events, ekPayment, 12, 599.55, EncodeDate(2026, 2, 15), fqMonthly);
-    AddEvent(events, ekPayment, -1, 699.55, EncodeDate(2027, 2, 15), fqMonthly);
+    AddEvent(events, ekPayment, 12, 599.55, c.firstPayment, fqMonthly);
+    AddEvent(events, ekPayment, count, 699.55, c.raisedFrom, fqMonthly);
     auto schedule = CreateCashSchedule(amNormal);
+    schedule->LastPaymentMode = 4;
     schedule->SetInputs(&events, false, false, 365, fqMonthly, 0.06L);
     schedule->Calculate();
-    EXPECT_EQ(schedule->NumberOfPeriods(), 245);
-    ASSERT_EQ(schedule->Rows().Count(), 1u + 12u + 245u);
-    EXPECT_NEAR(schedule->BalanceAt(12), 98772.00L, 1e-6L);
-    EXPECT_NEAR(schedule->Rows().Last().Balance, 0, 1e-9L);
-    EXPECT_EQ(events.Count(), 1u + 12u + 245u);
+    return schedule->FinalBalance();
+}
+
+TEST(TermSearch, RaisedPaymentsAfterARegularYear) {
+    const RaisedCase data[] = {
+        {"arrears", EncodeDate(2026, 2, 15), EncodeDate(2027, 2, 15), 98772.00L, 245},
+        {"advance", EncodeDate(2026, 1, 15), EncodeDate(2027, 1, 15), 98243.80L, 243},
+    };
+    for (const RaisedCase& c : data) {
+        TCashInputsList events;
+        AddEvent(events, ekLoan, 1, 100000, EncodeDate(2026, 1, 15), fqMonthly);
+        AddEvent(events, ekPayment, 12, 599.55, c.firstPayment, fqMonthly);
+        AddEvent(events, ekPayment, -1, 699.55, c.raisedFrom, fqMonthly);
+        auto schedule = CreateCashSchedule(amNormal);
+        schedule->SetInputs(&events, false, false, 365, fqMonthly, 0.06L);
+        schedule->Calculate();
+        EXPECT_EQ(schedule->NumberOfPeriods(), c.count) << c.name;
+        ASSERT_EQ(schedule->Rows().Count(), 1u + 12u + c.count) << c.name;
+        EXPECT_NEAR(schedule->BalanceAt(12), c.balanceAfterYear, 1e-6L) << c.name;
+        EXPECT_NEAR(schedule->Rows().Last().Balance, 0, 1e-9L) << c.name;
+        EXPECT_EQ(events.Count(), 1u + 12u + c.count) << c.name;
+
+        // What a search over the counts would find: the balance closest to zero.
+        const long double found = std::fabs(BalanceWithRaisedCount(c, c.count));
+        EXPECT_LT(found, std::fabs(BalanceWithRaisedCount(c, c.count - 1))) << c.name;
+        EXPECT_LT(found, std::fabs(BalanceWithRaisedCount(c, c.count + 1))) << c.name;
+    }
 }
 
 } // namespace
