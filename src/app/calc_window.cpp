@@ -1,5 +1,6 @@
 #include "app/calc_window.h"
 
+#include "app/calc_window_controls.h"
 #include "app/calc_window_output.h"
 #include "app/calc_window_texts.h"
 #include "app/help_router.h"
@@ -30,15 +31,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using calcwin::Text;
+
 namespace {
-
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Group captions carry one blank on each side, as the group frames show them.
 QString GroupCaption(const char* text) {
@@ -52,20 +47,18 @@ QStringList Items(const std::vector<std::string>& items) {
     return list;
 }
 
+// Selects a row the list offers; any other row selects none.
+void SelectRow(QComboBox& box, int row) {
+    box.setCurrentIndex(row >= 0 && row < box.count() ? row : -1);
+}
+
+// The rows and selection the buffer gives, without counting as a change of the user's.
 void FillChoice(QComboBox& box, const std::vector<std::string>& items, int row) {
     const QSignalBlocker block(&box);
-    const QStringList rows = Items(items);
-    if (box.count() != rows.size() || [&] {
-            for (int i = 0; i < rows.size(); ++i)
-                if (box.itemText(i) != rows[i])
-                    return true;
-            return false;
-        }()) {
-        box.clear();
-        box.addItems(rows);
-    }
+    box.clear();
+    box.addItems(Items(items));
     box.setMaxVisibleItems(std::max(1, box.count()));
-    box.setCurrentIndex(row >= 0 && row < box.count() ? row : -1);
+    SelectRow(box, row);
 }
 
 void SetMarkerColour(QLabel& marker, const QColor& colour) {
@@ -91,22 +84,6 @@ int ScaledPixels(int pixels, double scale) {
 }
 
 } // namespace
-
-// The controls of the Options page.
-struct TCalcWindow::OptionControls {
-    QGroupBox* opens = nullptr;
-    QGroupBox* defaultsAre = nullptr;
-    QGroupBox* local = nullptr;
-    QRadioButton* lastEntered = nullptr;
-    QRadioButton* defaults = nullptr;
-    QRadioButton* localDefaults = nullptr;
-    QRadioButton* globalDefaults = nullptr;
-    QRadioButton* publishers = nullptr;
-    QLabel* rateLabel = nullptr;
-    TqvNumEdit* rate = nullptr;
-    std::vector<QLabel*> labels;
-    std::vector<QComboBox*> choices;
-};
 
 TCalcWindow::TCalcWindow(QWidget* owner, CalcWindowSpec spec,
                          std::unique_ptr<TCalcWindowBinding> binding,
@@ -182,223 +159,6 @@ QSize TCalcWindow::defaultSize() const {
 
 QString TCalcWindow::positionKey() const {
     return m_spec.section + QString::number(copyNumber());
-}
-
-// ---- construction ---------------------------------------------------------------------------
-
-void TCalcWindow::buildCalculatorPage(QWidget* page) {
-    auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(12, 12, 12, 12);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(6);
-    grid->setColumnStretch(0, 1);
-    int row = 0;
-    auto addField = [&](const CalcFieldSpec& spec) {
-        auto* label = new QLabel(page);
-        auto* edit = new TqvNumEdit(page);
-        edit->setObjectName(spec.name);
-        ApplyFieldFormat(*edit, spec.format, spec.digits, m_masks);
-        edit->setAcceptNegatives(spec.acceptNegatives);
-        HelpRouter::setTopic(edit, spec.helpTopic);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (spec.role == CalcRole::Result) {
-            edit->setReadOnly(true);
-            edit->setFocusPolicy(Qt::NoFocus);
-        } else {
-            label->setBuddy(edit);
-            connect(edit, &TqvNumEdit::valueChanged, this, &TCalcWindow::inputChanged);
-        }
-        auto* marker = new QLabel(Text(calctext::kSolvedMarker), page);
-        marker->setObjectName(spec.name + QStringLiteral("Marker"));
-        QFont bold = marker->font();
-        bold.setBold(true);
-        marker->setFont(bold);
-        QSizePolicy keep = marker->sizePolicy();
-        keep.setRetainSizeWhenHidden(true);
-        marker->setSizePolicy(keep);
-        marker->hide();
-        grid->addWidget(label, row, 0);
-        grid->addWidget(edit, row, 1);
-        grid->addWidget(marker, row, 2);
-        ++row;
-        m_fieldLabels.push_back(label);
-        m_edits.push_back(edit);
-        m_markers.push_back(marker);
-        if (spec.helpTextAfter) {
-            m_helpText = new QLabel(Text(calctext::kUnknownHelp), page);
-            m_helpText->setObjectName(QStringLiteral("lHelpText"));
-            m_helpText->setAlignment(Qt::AlignCenter);
-            m_helpText->setWordWrap(true);
-            grid->addWidget(m_helpText, row++, 0, 1, 3);
-            grid->setRowMinimumHeight(row++, 4);
-        }
-    };
-    // Inputs first, then the lists, then the results below a gap.
-    for (const CalcFieldSpec& spec : m_spec.fields)
-        if (spec.role != CalcRole::Result)
-            addField(spec);
-    for (const CalcChoiceSpec& spec : m_spec.choices) {
-        auto* label = new QLabel(page);
-        auto* box = new QComboBox(page);
-        box->setObjectName(spec.name);
-        label->setBuddy(box);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        HelpRouter::setTopic(box, spec.helpTopic);
-        connect(box, &QComboBox::currentIndexChanged, this, &TCalcWindow::inputChanged);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
-        ++row;
-        m_choiceLabels.push_back(label);
-        m_choices.push_back(box);
-    }
-    grid->setRowMinimumHeight(row++, 8);
-    for (const CalcFieldSpec& spec : m_spec.fields)
-        if (spec.role == CalcRole::Result)
-            addField(spec);
-    grid->setRowStretch(row, 1);
-}
-
-void TCalcWindow::buildOptionsPage(QWidget* page) {
-    OptionControls& o = *m_options;
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->setSpacing(9);
-
-    o.opens = new QGroupBox(page);
-    o.lastEntered = new QRadioButton(o.opens);
-    o.lastEntered->setObjectName(QStringLiteral("rbLastEntered"));
-    o.defaults = new QRadioButton(o.opens);
-    o.defaults->setObjectName(QStringLiteral("rbDefaults"));
-    auto* opensLayout = new QVBoxLayout(o.opens);
-    opensLayout->addWidget(o.lastEntered);
-    opensLayout->addWidget(o.defaults);
-
-    o.defaultsAre = new QGroupBox(page);
-    o.localDefaults = new QRadioButton(o.defaultsAre);
-    o.localDefaults->setObjectName(QStringLiteral("rbLocal"));
-    o.globalDefaults = new QRadioButton(o.defaultsAre);
-    o.globalDefaults->setObjectName(QStringLiteral("rbGlobal"));
-    o.publishers = new QRadioButton(o.defaultsAre);
-    o.publishers->setObjectName(QStringLiteral("rbPublishers"));
-    auto* defaultsLayout = new QHBoxLayout(o.defaultsAre);
-    defaultsLayout->addWidget(o.localDefaults);
-    defaultsLayout->addWidget(o.globalDefaults);
-    defaultsLayout->addWidget(o.publishers);
-    defaultsLayout->addStretch(1);
-
-    o.local = new QGroupBox(page);
-    auto* grid = new QGridLayout(o.local);
-    grid->setColumnStretch(0, 1);
-    o.rateLabel = new QLabel(o.local);
-    o.rateLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    o.rate = new TqvNumEdit(o.local);
-    o.rate->setObjectName(QStringLiteral("oedDefaultRate"));
-    ApplyFieldFormat(*o.rate, CalcFormat::Rate, 2, m_masks);
-    o.rate->setAcceptNegatives(false);
-    o.rateLabel->setBuddy(o.rate);
-    HelpRouter::setTopic(o.rate, m_spec.defaultRateHelpTopic);
-    grid->addWidget(o.rateLabel, 0, 0);
-    grid->addWidget(o.rate, 0, 1);
-    int row = 1;
-    for (const CalcChoiceSpec& spec : m_spec.optionChoices) {
-        auto* label = new QLabel(o.local);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto* box = new QComboBox(o.local);
-        box->setObjectName(spec.name);
-        label->setBuddy(box);
-        HelpRouter::setTopic(box, spec.helpTopic);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
-        ++row;
-        o.labels.push_back(label);
-        o.choices.push_back(box);
-    }
-
-    layout->addWidget(o.opens);
-    layout->addWidget(o.defaultsAre);
-    layout->addWidget(o.local);
-    layout->addStretch(1);
-
-    for (QRadioButton* choice :
-         {o.lastEntered, o.defaults, o.localDefaults, o.globalDefaults, o.publishers})
-        connect(choice, &QRadioButton::clicked, this, &TCalcWindow::applyEnablingRules);
-}
-
-QWidget* TCalcWindow::buildButtons() {
-    auto* box = new QWidget(this);
-    auto* rows = new QVBoxLayout(box);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->setSpacing(6);
-    struct ButtonDef {
-        const char* name;
-        const char* caption;
-        const char* hint;
-        int topic;
-        void (TCalcWindow::*slot)();
-    };
-    const char* printHint =
-        m_spec.printHint != nullptr ? m_spec.printHint : calctext::kPrintScheduleHint;
-    // The calculation's buttons on the first row, output, help and close on the second.
-    const ButtonDef calculation[] = {
-        {"btnCalc", calctext::kCalc, calctext::kCalcHint, calctext::kCalcTopic, &TCalcWindow::calc},
-        {"btnUndo", calctext::kUndo, calctext::kUndoHint, calctext::kUndoTopic, &TCalcWindow::undo},
-        {"btnReset", calctext::kReset, calctext::kResetHint, calctext::kResetTopic,
-         &TCalcWindow::reset},
-    };
-    const ButtonDef output[] = {
-        {"btnPrint", calctext::kPrint, printHint, calctext::kPrintTopic, &TCalcWindow::print},
-        {"btnCopy", calctext::kCopy, calctext::kCopyHint, calctext::kCopyTopic, &TCalcWindow::copy},
-        {"btnHelp", calctext::kHelp, calctext::kHelpHint, calctext::kHelpTopic,
-         &TCalcWindow::showHelp},
-        {"btnClose", calctext::kClose, calctext::kCloseHint, calctext::kCloseTopic,
-         &TCalcWindow::closeWindow},
-    };
-    auto addRow = [&](std::span<const ButtonDef> defs) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(6);
-        for (const ButtonDef& def : defs) {
-            auto* button = new QPushButton(Text(def.caption), box);
-            button->setObjectName(Text(def.name));
-            button->setAutoDefault(false);
-            HelpRouter::setTopic(button, def.topic);
-            connect(button, &QPushButton::clicked, this, def.slot);
-            row->addWidget(button, 1);
-            m_buttonHints.emplace_back(button, def.hint);
-        }
-        rows->addLayout(row);
-    };
-    addRow(calculation);
-    addRow(output);
-    // The print hint names Ctrl+P as well.
-    auto* printKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
-    connect(printKey, &QShortcut::activated, this, &TCalcWindow::print);
-    return box;
-}
-
-void TCalcWindow::chainTabOrder() {
-    QWidget* previous = nullptr;
-    auto chain = [&previous](QWidget* next) {
-        if (previous != nullptr)
-            QWidget::setTabOrder(previous, next);
-        previous = next;
-    };
-    for (std::size_t i = 0; i < m_edits.size(); ++i)
-        if (m_spec.fields[i].role != CalcRole::Result)
-            chain(m_edits[i]);
-    for (QComboBox* box : m_choices)
-        chain(box);
-    for (const auto& [button, hint] : m_buttonHints)
-        chain(button);
-    chain(m_tabs);
-    previous = nullptr;
-    OptionControls& o = *m_options;
-    for (QWidget* widget :
-         {static_cast<QWidget*>(o.lastEntered), static_cast<QWidget*>(o.defaults),
-          static_cast<QWidget*>(o.localDefaults), static_cast<QWidget*>(o.globalDefaults),
-          static_cast<QWidget*>(o.publishers), static_cast<QWidget*>(o.rate)})
-        chain(widget);
-    for (QComboBox* box : o.choices)
-        chain(box);
 }
 
 void TCalcWindow::raiseUseCounter() {
@@ -538,8 +298,7 @@ void TCalcWindow::showValues() {
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         m_edits[i]->setNumericValue(m_binding->number(static_cast<int>(i)));
     for (std::size_t i = 0; i < m_choices.size(); ++i) {
-        const int row = m_binding->choice(static_cast<int>(i));
-        m_choices[i]->setCurrentIndex(row >= 0 && row < m_choices[i]->count() ? row : -1);
+        SelectRow(*m_choices[i], m_binding->choice(static_cast<int>(i)));
     }
 }
 
@@ -669,8 +428,7 @@ void TCalcWindow::showOptions() {
     o.publishers->setChecked(switches.publishers);
     o.rate->setValue(m_binding->defaultRate());
     for (std::size_t i = 0; i < o.choices.size(); ++i) {
-        const int row = m_binding->optionChoice(static_cast<int>(i));
-        o.choices[i]->setCurrentIndex(row >= 0 && row < o.choices[i]->count() ? row : -1);
+        SelectRow(*o.choices[i], m_binding->optionChoice(static_cast<int>(i)));
     }
     applyEnablingRules();
 }

@@ -60,11 +60,21 @@ public:
 /// The owning list of rows a schedule produces.
 class TTransactionsList {
 public:
+    TTransactionsList() = default;
+    TTransactionsList(const TTransactionsList&) = default;
+    TTransactionsList(TTransactionsList&&) noexcept = default;
+    TTransactionsList& operator=(const TTransactionsList&) = default;
+    TTransactionsList& operator=(TTransactionsList&&) noexcept = default;
+    /// Leaves a schedule-sized row store to the next list reserving room on this thread.
+    ~TTransactionsList();
+
     /// Appends a new zeroed row.
     TTransactionClass& Add() { return m_items.emplace_back(); }
     TTransactionClass& Add(TTransactionClass row);
     void Clear() { m_items.clear(); }
-    void Reserve(std::size_t count) { m_items.reserve(count); }
+    /// Room for count rows, taken over from the last list destroyed on this
+    /// thread when that one had enough.
+    void Reserve(std::size_t count);
     void DeleteLast() { m_items.pop_back(); }
     std::size_t Count() const { return m_items.size(); }
     bool Empty() const { return m_items.empty(); }

@@ -175,9 +175,9 @@ TEST(TequLoanTest, CanadianIgnoresTheChosenCompounding) {
         for (std::uint8_t compounding :
              {c.Frequency, std::uint8_t{fqMonthly}, std::uint8_t{fqQuarterly},
               std::uint8_t{fqSemiannually}, std::uint8_t{fqAnnually}}) {
-            SCOPED_TRACE(::testing::Message() << c.Periods << " payments, frequency "
-                                              << int{c.Frequency} << ", compounding "
-                                              << int{compounding});
+            SCOPED_TRACE(::testing::Message()
+                         << c.Periods << " payments, frequency " << int{c.Frequency}
+                         << ", compounding " << int{compounding});
             TequLoan loan;
             loan.Calculate(100000, c.Periods, 0.06, 0, c.Frequency, compounding, kArrears,
                            amCanadian, kLoanDate, 365);

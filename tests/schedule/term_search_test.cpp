@@ -165,13 +165,17 @@ struct RaisedCase {
     std::int32_t count;
 };
 
+void AddRaisedLoan(TCashInputsList& events, const RaisedCase& c, std::int32_t raisedCount) {
+    AddEvent(events, ekLoan, 1, 100000, EncodeDate(2026, 1, 15), fqMonthly);
+    AddEvent(events, ekPayment, 12, 599.55, c.firstPayment, fqMonthly);
+    AddEvent(events, ekPayment, raisedCount, 699.55, c.raisedFrom, fqMonthly);
+}
+
 // The final balance with the raised series given a known count, the last
 // payment left as it is.
 long double BalanceWithRaisedCount(const RaisedCase& c, std::int32_t count) {
     TCashInputsList events;
-    AddEvent(events, ekLoan, 1, 100000, EncodeDate(2026, 1, 15), fqMonthly);
-    AddEvent(events, ekPayment, 12, 599.55, c.firstPayment, fqMonthly);
-    AddEvent(events, ekPayment, count, 699.55, c.raisedFrom, fqMonthly);
+    AddRaisedLoan(events, c, count);
     auto schedule = CreateCashSchedule(amNormal);
     schedule->LastPaymentMode = 4;
     schedule->SetInputs(&events, false, false, 365, fqMonthly, 0.06L);
@@ -186,9 +190,7 @@ TEST(TermSearch, RaisedPaymentsAfterARegularYear) {
     };
     for (const RaisedCase& c : data) {
         TCashInputsList events;
-        AddEvent(events, ekLoan, 1, 100000, EncodeDate(2026, 1, 15), fqMonthly);
-        AddEvent(events, ekPayment, 12, 599.55, c.firstPayment, fqMonthly);
-        AddEvent(events, ekPayment, -1, 699.55, c.raisedFrom, fqMonthly);
+        AddRaisedLoan(events, c, -1);
         auto schedule = CreateCashSchedule(amNormal);
         schedule->SetInputs(&events, false, false, 365, fqMonthly, 0.06L);
         schedule->Calculate();
