@@ -85,16 +85,16 @@ int ScaledPixels(int pixels, double scale) {
 
 } // namespace
 
-TCalcWindow::TCalcWindow(QWidget* owner, CalcWindowSpec spec,
+TCalcWindow::TCalcWindow(QWidget* owner, CalcWindowSpec desc,
                          std::unique_ptr<TCalcWindowBinding> binding,
                          calvora::TAppInfoXML& settings, const calvora::TMasks* masks)
     : TToolWindow(owner)
-    , m_spec(std::move(spec))
+    , m_desc(std::move(desc))
     , m_binding(std::move(binding))
     , m_settings(settings)
     , m_masks(masks)
     , m_options(std::make_unique<OptionControls>()) {
-    setObjectName(m_spec.section);
+    setObjectName(m_desc.section);
     // The reset-size command; desktop shells offer no portable system menu, so the window
     // carries it in its own context menu.
     auto* resetSize = new QAction(UiText(Text(calctext::kResetSize)), this);
@@ -130,9 +130,9 @@ TCalcWindow::TCalcWindow(QWidget* owner, CalcWindowSpec spec,
     layout->addWidget(m_statusBar);
     chainTabOrder();
 
-    HelpRouter::setTopic(this, m_spec.helpTopic);
+    HelpRouter::setTopic(this, m_desc.helpTopic);
 
-    const QString caption = m_spec.title + QStringLiteral(" 1");
+    const QString caption = m_desc.title + QStringLiteral(" 1");
     setWindowTitle(caption);
     m_binding->setTitle(ToStd(caption));
     raiseUseCounter();
@@ -140,7 +140,7 @@ TCalcWindow::TCalcWindow(QWidget* owner, CalcWindowSpec spec,
     const double scale = ScreenScale();
     const QSize size = defaultSize();
     resize(size);
-    setMinimumHeight(ScaledPixels(m_spec.minimumHeight, scale));
+    setMinimumHeight(ScaledPixels(m_desc.minimumHeight, scale));
     // With nothing stored the window opens a little below and right of its owner.
     const QPoint origin =
         owner != nullptr ? owner->frameGeometry().topLeft() + QPoint(40, 40) : QPoint(20, 20);
@@ -153,16 +153,16 @@ TCalcWindow::~TCalcWindow() = default;
 
 QSize TCalcWindow::defaultSize() const {
     const double scale = ScreenScale();
-    return {ScaledPixels(m_spec.resetSize.width(), scale),
-            ScaledPixels(m_spec.resetSize.height(), scale)};
+    return {ScaledPixels(m_desc.resetSize.width(), scale),
+            ScaledPixels(m_desc.resetSize.height(), scale)};
 }
 
 QString TCalcWindow::positionKey() const {
-    return m_spec.section + QString::number(copyNumber());
+    return m_desc.section + QString::number(copyNumber());
 }
 
 void TCalcWindow::raiseUseCounter() {
-    const std::string section = ToStd(m_spec.section);
+    const std::string section = ToStd(m_desc.section);
     std::int32_t runs = 0;
     try {
         runs = m_settings.ReadInteger(section, "RunTimes", 0);
@@ -183,11 +183,11 @@ void TCalcWindow::setupWindow(const ToolWindowSetup& setup) {
     ToolWindowSetup stored = setup;
     stored.copy = setup.copy == 2 ? 2 : 1;
     // The base stores the setup and shows the window; the caption and bounds come first.
-    const QString caption = m_spec.title + QLatin1Char(' ') + QString::number(stored.copy);
+    const QString caption = m_desc.title + QLatin1Char(' ') + QString::number(stored.copy);
     setWindowTitle(caption);
     m_binding->setTitle(ToStd(caption));
     if (stored.restorePositions)
-        m_bounds = readBounds(m_spec.section + QString::number(stored.copy));
+        m_bounds = readBounds(m_desc.section + QString::number(stored.copy));
     TToolWindow::setupWindow(stored);
 }
 
@@ -221,10 +221,10 @@ void TCalcWindow::openOnFirstShow() {
 
 void TCalcWindow::applyTexts() {
     for (std::size_t i = 0; i < m_edits.size(); ++i)
-        m_fieldLabels[i]->setText(Text(m_binding->label(m_spec.fields[i].label)));
+        m_fieldLabels[i]->setText(Text(m_binding->label(m_desc.fields[i].label)));
     for (std::size_t i = 0; i < m_choices.size(); ++i) {
         const int index = static_cast<int>(i);
-        m_choiceLabels[i]->setText(Text(m_binding->label(m_spec.choices[i].label)));
+        m_choiceLabels[i]->setText(Text(m_binding->label(m_desc.choices[i].label)));
         FillChoice(*m_choices[i], m_binding->choiceItems(index), m_binding->choice(index));
     }
     if (m_helpText != nullptr)
@@ -239,10 +239,10 @@ void TCalcWindow::applyTexts() {
     o.localDefaults->setText(Text(calctext::kLocal));
     o.globalDefaults->setText(Text(calctext::kGlobal));
     o.publishers->setText(Text(calctext::kPublishers));
-    o.rateLabel->setText(Text(m_binding->optionLabel(m_spec.defaultRateLabel)));
+    o.rateLabel->setText(Text(m_binding->optionLabel(m_desc.defaultRateLabel)));
     for (std::size_t i = 0; i < o.choices.size(); ++i) {
         const int index = static_cast<int>(i);
-        o.labels[i]->setText(Text(m_binding->optionLabel(m_spec.optionChoices[i].label)));
+        o.labels[i]->setText(Text(m_binding->optionLabel(m_desc.optionChoices[i].label)));
         FillChoice(*o.choices[i], m_binding->optionChoiceItems(index),
                    m_binding->optionChoice(index));
     }
@@ -251,13 +251,13 @@ void TCalcWindow::applyTexts() {
 }
 
 void TCalcWindow::refreshStatus() {
-    if (m_spec.statusLabel < 0) {
+    if (m_desc.statusLabel < 0) {
         m_status->clear();
         return;
     }
     const std::string date = calvora::FormatDateText(m_settings.AssumedStartDate(),
                                                      m_settings.Regional().ShortDateFormat);
-    m_status->setText(QLatin1Char(' ') + Text(m_binding->label(m_spec.statusLabel)) +
+    m_status->setText(QLatin1Char(' ') + Text(m_binding->label(m_desc.statusLabel)) +
                       QLatin1Char(' ') + Text(date));
 }
 
@@ -271,13 +271,13 @@ void TCalcWindow::applyHints() {
 bool TCalcWindow::sendFields() {
     std::vector<long double> values(m_edits.size());
     for (std::size_t i = 0; i < m_edits.size(); ++i) {
-        const CalcFieldSpec& spec = m_spec.fields[i];
-        if (spec.role == CalcRole::Result)
+        const CalcFieldSpec& desc = m_desc.fields[i];
+        if (desc.role == CalcRole::Result)
             continue;
         long double value = m_edits[i]->numericValue();
-        if (spec.format == CalcFormat::Count)
-            value = WholeCount(value, spec.roundCount);
-        if (spec.count16 && !FitsCount16(value)) {
+        if (desc.format == CalcFormat::Count)
+            value = WholeCount(value, desc.roundCount);
+        if (desc.count16 && !FitsCount16(value)) {
             UserPrompts::current().fail(this, Text(calctext::kOutOfRange));
             m_edits[i]->setFocus();
             return false;
@@ -285,7 +285,7 @@ bool TCalcWindow::sendFields() {
         values[i] = value;
     }
     for (std::size_t i = 0; i < m_edits.size(); ++i)
-        if (m_spec.fields[i].role != CalcRole::Result)
+        if (m_desc.fields[i].role != CalcRole::Result)
             m_binding->setNumber(static_cast<int>(i), values[i]);
     for (std::size_t i = 0; i < m_choices.size(); ++i)
         m_binding->setChoice(static_cast<int>(i), m_choices[i]->currentIndex(),
@@ -363,7 +363,7 @@ void TCalcWindow::closeWindow() {
 }
 
 void TCalcWindow::showHelp() {
-    HelpRouter::instance().showTopic(m_spec.helpTopic);
+    HelpRouter::instance().showTopic(m_desc.helpTopic);
 }
 
 void TCalcWindow::resetToDefaultSize() {
@@ -376,7 +376,7 @@ void TCalcWindow::resetToDefaultSize() {
 int TCalcWindow::shownMarker() const {
     for (std::size_t i = 0; i < m_markers.size(); ++i)
         if (!m_markers[i]->isHidden())
-            return m_spec.fields[i].marker;
+            return m_desc.fields[i].marker;
     return 0;
 }
 
@@ -396,15 +396,15 @@ void TCalcWindow::showMarkers() {
     const int solved = m_binding->lastSolved();
     for (std::size_t i = 0; i < m_markers.size(); ++i) {
         QLabel& marker = *m_markers[i];
-        const int code = m_spec.fields[i].marker;
-        const bool shown = m_spec.markers && code != 0 && code == solved;
+        const int code = m_desc.fields[i].marker;
+        const bool shown = m_desc.markers && code != 0 && code == solved;
         SetMarkerColour(marker, m_fresh ? QColor(Qt::darkGreen) : QColor(Qt::red));
         marker.setVisible(shown);
     }
 }
 
 void TCalcWindow::inputChanged() {
-    if (!m_spec.markers)
+    if (!m_desc.markers)
         return;
     m_fresh = false;
     showMarkers();
@@ -472,7 +472,7 @@ void TCalcWindow::pageChanged(int index) {
 
 void TCalcWindow::focusFirstInput() {
     for (std::size_t i = 0; i < m_edits.size(); ++i)
-        if (m_spec.fields[i].role != CalcRole::Result) {
+        if (m_desc.fields[i].role != CalcRole::Result) {
             m_edits[i]->setFocus();
             return;
         }

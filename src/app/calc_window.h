@@ -59,13 +59,13 @@ class TCalcWindow : public TToolWindow {
 public:
     enum Page { CalculatorPage = 0, OptionsPage = 1 };
 
-    TCalcWindow(QWidget* owner, CalcWindowSpec spec, std::unique_ptr<TCalcWindowBinding> binding,
+    TCalcWindow(QWidget* owner, CalcWindowSpec desc, std::unique_ptr<TCalcWindowBinding> binding,
                 calvora::TAppInfoXML& settings, const calvora::TMasks* masks);
     ~TCalcWindow() override;
 
     void setupWindow(const ToolWindowSetup& setup) override;
 
-    const CalcWindowSpec& spec() const { return m_spec; }
+    const CalcWindowSpec& desc() const { return m_desc; }
     QString positionKey() const;
     bool resultsFresh() const { return m_fresh; }
     // The LastSolved code whose marker shows; 0 when none does.
@@ -125,7 +125,7 @@ private:
     template <class Action>
     bool guarded(Action action);
 
-    CalcWindowSpec m_spec;
+    CalcWindowSpec m_desc;
     std::unique_ptr<TCalcWindowBinding> m_binding;
     calvora::TAppInfoXML& m_settings;
     const calvora::TMasks* m_masks;

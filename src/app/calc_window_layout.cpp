@@ -24,15 +24,15 @@ void TCalcWindow::buildCalculatorPage(QWidget* page) {
     grid->setVerticalSpacing(6);
     grid->setColumnStretch(0, 1);
     int row = 0;
-    auto addField = [&](const CalcFieldSpec& spec) {
+    auto addField = [&](const CalcFieldSpec& desc) {
         auto* label = new QLabel(page);
         auto* edit = new TqvNumEdit(page);
-        edit->setObjectName(spec.name);
-        ApplyFieldFormat(*edit, spec.format, spec.digits, m_masks);
-        edit->setAcceptNegatives(spec.acceptNegatives);
-        HelpRouter::setTopic(edit, spec.helpTopic);
+        edit->setObjectName(desc.name);
+        ApplyFieldFormat(*edit, desc.format, desc.digits, m_masks);
+        edit->setAcceptNegatives(desc.acceptNegatives);
+        HelpRouter::setTopic(edit, desc.helpTopic);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (spec.role == CalcRole::Result) {
+        if (desc.role == CalcRole::Result) {
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::NoFocus);
         } else {
@@ -40,7 +40,7 @@ void TCalcWindow::buildCalculatorPage(QWidget* page) {
             connect(edit, &TqvNumEdit::valueChanged, this, &TCalcWindow::inputChanged);
         }
         auto* marker = new QLabel(Text(calctext::kSolvedMarker), page);
-        marker->setObjectName(spec.name + QStringLiteral("Marker"));
+        marker->setObjectName(desc.name + QStringLiteral("Marker"));
         QFont bold = marker->font();
         bold.setBold(true);
         marker->setFont(bold);
@@ -55,7 +55,7 @@ void TCalcWindow::buildCalculatorPage(QWidget* page) {
         m_fieldLabels.push_back(label);
         m_edits.push_back(edit);
         m_markers.push_back(marker);
-        if (spec.helpTextAfter) {
+        if (desc.helpTextAfter) {
             m_helpText = new QLabel(Text(calctext::kUnknownHelp), page);
             m_helpText->setObjectName(QStringLiteral("lHelpText"));
             m_helpText->setAlignment(Qt::AlignCenter);
@@ -65,16 +65,16 @@ void TCalcWindow::buildCalculatorPage(QWidget* page) {
         }
     };
     // Inputs first, then the lists, then the results below a gap.
-    for (const CalcFieldSpec& spec : m_spec.fields)
-        if (spec.role != CalcRole::Result)
-            addField(spec);
-    for (const CalcChoiceSpec& spec : m_spec.choices) {
+    for (const CalcFieldSpec& desc : m_desc.fields)
+        if (desc.role != CalcRole::Result)
+            addField(desc);
+    for (const CalcChoiceSpec& desc : m_desc.choices) {
         auto* label = new QLabel(page);
         auto* box = new QComboBox(page);
-        box->setObjectName(spec.name);
+        box->setObjectName(desc.name);
         label->setBuddy(box);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        HelpRouter::setTopic(box, spec.helpTopic);
+        HelpRouter::setTopic(box, desc.helpTopic);
         connect(box, &QComboBox::currentIndexChanged, this, &TCalcWindow::inputChanged);
         grid->addWidget(label, row, 0);
         grid->addWidget(box, row, 1);
@@ -83,9 +83,9 @@ void TCalcWindow::buildCalculatorPage(QWidget* page) {
         m_choices.push_back(box);
     }
     grid->setRowMinimumHeight(row++, 8);
-    for (const CalcFieldSpec& spec : m_spec.fields)
-        if (spec.role == CalcRole::Result)
-            addField(spec);
+    for (const CalcFieldSpec& desc : m_desc.fields)
+        if (desc.role == CalcRole::Result)
+            addField(desc);
     grid->setRowStretch(row, 1);
 }
 
@@ -127,17 +127,17 @@ void TCalcWindow::buildOptionsPage(QWidget* page) {
     ApplyFieldFormat(*o.rate, CalcFormat::Rate, 2, m_masks);
     o.rate->setAcceptNegatives(false);
     o.rateLabel->setBuddy(o.rate);
-    HelpRouter::setTopic(o.rate, m_spec.defaultRateHelpTopic);
+    HelpRouter::setTopic(o.rate, m_desc.defaultRateHelpTopic);
     grid->addWidget(o.rateLabel, 0, 0);
     grid->addWidget(o.rate, 0, 1);
     int row = 1;
-    for (const CalcChoiceSpec& spec : m_spec.optionChoices) {
+    for (const CalcChoiceSpec& desc : m_desc.optionChoices) {
         auto* label = new QLabel(o.local);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* box = new QComboBox(o.local);
-        box->setObjectName(spec.name);
+        box->setObjectName(desc.name);
         label->setBuddy(box);
-        HelpRouter::setTopic(box, spec.helpTopic);
+        HelpRouter::setTopic(box, desc.helpTopic);
         grid->addWidget(label, row, 0);
         grid->addWidget(box, row, 1);
         ++row;
@@ -168,7 +168,7 @@ QWidget* TCalcWindow::buildButtons() {
         void (TCalcWindow::*slot)();
     };
     const char* printHint =
-        m_spec.printHint != nullptr ? m_spec.printHint : calctext::kPrintScheduleHint;
+        m_desc.printHint != nullptr ? m_desc.printHint : calctext::kPrintScheduleHint;
     // The calculation's buttons on the first row, output, help and close on the second.
     const ButtonDef calculation[] = {
         {"btnCalc", calctext::kCalc, calctext::kCalcHint, calctext::kCalcTopic, &TCalcWindow::calc},
@@ -214,7 +214,7 @@ void TCalcWindow::chainTabOrder() {
         previous = next;
     };
     for (std::size_t i = 0; i < m_edits.size(); ++i)
-        if (m_spec.fields[i].role != CalcRole::Result)
+        if (m_desc.fields[i].role != CalcRole::Result)
             chain(m_edits[i]);
     for (QComboBox* box : m_choices)
         chain(box);

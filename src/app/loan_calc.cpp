@@ -48,40 +48,40 @@ TCalcRecordMap<TbufLoan> LoanRecordMap() {
 } // namespace
 
 CalcWindowSpec LoanWindowSpec() {
-    CalcWindowSpec spec;
-    spec.title = QStringLiteral("Loan") + QLatin1Char(' ') + QStringLiteral("Calculator");
-    spec.section = QStringLiteral("LoanCalc");
-    spec.resetSize = QSize(406, 467);
-    spec.minimumHeight = 450;
-    spec.helpTopic = 8;
+    CalcWindowSpec desc;
+    desc.title = QStringLiteral("Loan") + QLatin1Char(' ') + QStringLiteral("Calculator");
+    desc.section = QStringLiteral("LoanCalc");
+    desc.resetSize = QSize(406, 467);
+    desc.minimumHeight = 450;
+    desc.helpTopic = 8;
     CalcFieldSpec amount = MoneyField(QStringLiteral("oedPV"), lPV, CalcRole::Unknown, 6, 1);
     amount.acceptNegatives = false;
     CalcFieldSpec payment = MoneyField(QStringLiteral("oedPmt"), lPmt, CalcRole::Unknown, 11, 4);
     payment.helpTextAfter = true;
-    spec.fields = {
+    desc.fields = {
         amount,
         CountField(QStringLiteral("oedNumPmts"), lNumPmts, CalcRole::Unknown, 97, 2),
         RateField(QStringLiteral("oedRate"), lRate, CalcRole::Unknown, 81, 3),
         payment,
         MoneyField(QStringLiteral("oedInterest"), lInterest, CalcRole::Result, 0),
     };
-    spec.choices = {
+    desc.choices = {
         {QStringLiteral("cbxPYR"), lPYR, 16},
         {QStringLiteral("cbxCmpPYR"), lCmpPYR, 13},
         {QStringLiteral("cbxPmtMthd"), lPmtMthd, 25},
         {QStringLiteral("cbxAmortMthd"), lAmortMthd, 12},
     };
-    spec.defaultRateLabel = oRate;
-    spec.defaultRateHelpTopic = 81;
-    spec.optionChoices = {
+    desc.defaultRateLabel = oRate;
+    desc.defaultRateHelpTopic = 81;
+    desc.optionChoices = {
         {QStringLiteral("cbxDefaultPYR"), oPYR, 16},
         {QStringLiteral("cbxDefaultCmpPYR"), oCmpPYR, 13},
         {QStringLiteral("cbxDefaultPmtMthd"), oPmtMthd, 25},
         {QStringLiteral("cbxDefaultAmortMthd"), oAmortMthd, 12},
     };
-    spec.markers = true;
-    spec.statusLabel = lLoanDate;
-    return spec;
+    desc.markers = true;
+    desc.statusLabel = lLoanDate;
+    return desc;
 }
 
 TcalcLoan::TcalcLoan(QWidget* owner)

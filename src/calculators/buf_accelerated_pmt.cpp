@@ -9,7 +9,9 @@ namespace {
 using Rec = TcalcAccPmtTransferRec;
 using Opt = TcalcAccPmtOptionsTransferRec;
 
-TBufferShape<Rec, Opt> MakeShape() {
+} // namespace
+
+TbufAcceleratedPmt::Shape TbufAcceleratedPmt::MakeShape() {
     TBufferShape<Rec, Opt> shape;
     shape.Labels = {"Compounding Perio&d?:",
                     "&Amount of Loan?:",
@@ -24,15 +26,15 @@ TBufferShape<Rec, Opt> MakeShape() {
                     "Total Interest Saved:",
                     "The assumed loan date is:"};
     shape.OptionLabels = LoanOptionLabels();
-    shape.Fields =
+    shape.Fields = Joined(
         std::vector<TRecField<Rec>>{
             InputField(&Rec::Amount, "lPVText"),
             InputField(&Rec::Periods, "lNumPmtsText"),
             InputField(&Rec::AnnualRate, "lRateText"),
             InputField(&Rec::ExtraStart, "lIncAfterText"),
             InputField(&Rec::ExtraAmount, "lExtraPdText"),
-        } +
-        LoanChoiceFields<Rec>();
+        },
+        LoanChoiceFields<Rec>());
     shape.Fields.push_back(ResultField(&Rec::NewPeriods));
     shape.Fields.push_back(ResultField(&Rec::InterestSaved));
     shape.Choices = LoanChoiceDefaults<Rec, Opt>();
@@ -44,25 +46,12 @@ TBufferShape<Rec, Opt> MakeShape() {
         RateLine(3, linefmt::Rate, &Rec::AnnualRate),
         Line(4, {"%-24s %9d", "\t%-24s\t%16d"}, &Rec::ExtraStart),
         Line(5, linefmt::Money, &Rec::ExtraAmount),
-        ChoiceLine(6, &Rec::PaymentPeriod),
-        ChoiceLine(0, &Rec::Compounding),
-        ChoiceLine(7, &Rec::PaymentMethod),
-        ChoiceLine(8, &Rec::AmortMethod),
-        Line(9, linefmt::Count, &Rec::NewPeriods),
-        Line(10, linefmt::Money, &Rec::InterestSaved),
     };
+    shape.Lines = Joined(shape.Lines, LoanChoiceLines<Rec>(6, 0, 7, 8));
+    shape.Lines.push_back(Line(9, linefmt::Count, &Rec::NewPeriods));
+    shape.Lines.push_back(Line(10, linefmt::Money, &Rec::InterestSaved));
     return shape;
 }
-
-} // namespace
-
-const TbufAcceleratedPmt::Shape& TbufAcceleratedPmt::BufferShape() {
-    static const Shape shape = MakeShape();
-    return shape;
-}
-
-TbufAcceleratedPmt::TbufAcceleratedPmt(TAppInfoXML& settings)
-    : TCalcBuffer(settings, BufferShape()) {}
 
 void TbufAcceleratedPmt::Calculate() {
     Rec& values = Values();

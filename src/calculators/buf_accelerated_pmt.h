@@ -29,15 +29,16 @@ using TcalcAccPmtOptionsTransferRec = TLoanOptionsRec;
 
 /// The accelerated payment calculator's buffer: how much sooner a loan is paid
 /// off, and how much interest is saved, by an extra amount on each payment.
-class TbufAcceleratedPmt
-    : public TCalcBuffer<TcalcAccPmtTransferRec, TcalcAccPmtOptionsTransferRec> {
+class TbufAcceleratedPmt : public TCalcBufferOf<TbufAcceleratedPmt, TcalcAccPmtTransferRec,
+                                                TcalcAccPmtOptionsTransferRec> {
 public:
-    explicit TbufAcceleratedPmt(TAppInfoXML& settings);
+    using TCalcBufferOf::TCalcBufferOf;
 
     /// Finds the periods to pay off and the interest saved; solves nothing else.
     void Calculate() override;
 
-    static const Shape& BufferShape();
+    /// What this calculator keeps, copies, stores and prints.
+    static Shape MakeShape();
 
 private:
     TequAcceleratedPmt m_equation;

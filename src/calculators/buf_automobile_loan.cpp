@@ -4,13 +4,9 @@
 
 namespace calvora {
 
-const TbufAutomobileLoan::Shape& TbufAutomobileLoan::BufferShape() {
-    static const Shape shape = PurchaseLoanShape({"&Price of Car?:", "CarPriceValue", true});
-    return shape;
+TbufAutomobileLoan::Shape TbufAutomobileLoan::MakeShape() {
+    return PurchaseLoanShape({"&Price of Car?:", "CarPriceValue", true});
 }
-
-TbufAutomobileLoan::TbufAutomobileLoan(TAppInfoXML& settings)
-    : TCalcBuffer(settings, BufferShape()) {}
 
 void TbufAutomobileLoan::Calculate() {
     TransferRec& values = Values();

@@ -9,7 +9,9 @@ namespace {
 using Rec = TcalcBallPmtTransferRec;
 using Opt = TcalcBallPmtOptionsTransferRec;
 
-TBufferShape<Rec, Opt> MakeShape() {
+} // namespace
+
+TbufBalloonPmt::Shape TbufBalloonPmt::MakeShape() {
     TBufferShape<Rec, Opt> shape;
     shape.Labels = {
         "&Amount of Loan?:",        "Annual &Rate?:",           "Ball&oon Due at Period? (#):",
@@ -18,13 +20,13 @@ TBufferShape<Rec, Opt> MakeShape() {
         "The assumed loan date is:"};
     shape.OptionLabels = {
         "Payment &Method?:", "Compounding Perio&d?:", "Payme&nt Period?:", "Annual &Rate?:"};
-    shape.Fields =
+    shape.Fields = Joined(
         std::vector<TRecField<Rec>>{
             InputField(&Rec::Amount, "lPVText"),
             InputField(&Rec::AnnualRate, "lRateText"),
             InputField(&Rec::BalloonPeriod, "BalloonDueatPaymentNo"),
-        } +
-        LoanChoiceFields<Rec>();
+        },
+        LoanChoiceFields<Rec>());
     shape.Fields.push_back(InputField(&Rec::Payment, "PeriodicPayment"));
     shape.Fields.push_back(InputField(&Rec::Balloon, "FinalBalloonPayment"));
     shape.Fields.push_back(ResultField(&Rec::TotalInterest));
@@ -37,23 +39,11 @@ TBufferShape<Rec, Opt> MakeShape() {
         Line(2, linefmt::LongCount, &Rec::BalloonPeriod),
         Line(3, linefmt::Money, &Rec::Payment),
         Line(4, linefmt::Money, &Rec::Balloon),
-        ChoiceLine(5, &Rec::PaymentPeriod),
-        ChoiceLine(6, &Rec::Compounding),
-        ChoiceLine(7, &Rec::PaymentMethod),
-        Line(8, linefmt::Money, &Rec::TotalInterest),
     };
+    shape.Lines = Joined(shape.Lines, LoanChoiceLines<Rec>(5, 6, 7));
+    shape.Lines.push_back(Line(8, linefmt::Money, &Rec::TotalInterest));
     return shape;
 }
-
-} // namespace
-
-const TbufBalloonPmt::Shape& TbufBalloonPmt::BufferShape() {
-    static const Shape shape = MakeShape();
-    return shape;
-}
-
-TbufBalloonPmt::TbufBalloonPmt(TAppInfoXML& settings)
-    : TCalcBuffer(settings, BufferShape()) {}
 
 void TbufBalloonPmt::Calculate() {
     Rec& values = Values();

@@ -36,15 +36,17 @@ struct TcalcBallPmtOptionsTransferRec : TCalcOptionsBase {
 
 /// The balloon payment calculator's buffer: regular payments and a final
 /// balloon; solves the amount, rate, payment, balloon or its period.
-class TbufBalloonPmt : public TCalcBuffer<TcalcBallPmtTransferRec, TcalcBallPmtOptionsTransferRec> {
+class TbufBalloonPmt : public TCalcBufferOf<TbufBalloonPmt, TcalcBallPmtTransferRec,
+                                            TcalcBallPmtOptionsTransferRec> {
 public:
-    explicit TbufBalloonPmt(TAppInfoXML& settings);
+    using TCalcBufferOf::TCalcBufferOf;
 
     /// Solves the zero value: 1 amount, 3 rate, 4 payment, 9 balloon period,
     /// 10 balloon; always the total interest.
     void Calculate() override;
 
-    static const Shape& BufferShape();
+    /// What this calculator keeps, copies, stores and prints.
+    static Shape MakeShape();
 
 private:
     TequBalloonPmt m_equation;

@@ -25,7 +25,9 @@ TReportLine<Rec> DateLine(int label, TDateTime Rec::*date) {
             }};
 }
 
-TBufferShape<Rec, Opt> MakeShape() {
+} // namespace
+
+TbufInterest::Shape TbufInterest::MakeShape() {
     TBufferShape<Rec, Opt> shape;
     shape.Labels = {"Days In Year?:",        "&Amount?:",
                     "&Number of Days? (#):", "Annual &Rate?:",
@@ -74,19 +76,13 @@ TBufferShape<Rec, Opt> MakeShape() {
     return shape;
 }
 
+namespace {
+
 bool CompoundsByTheDay(int compounding) {
     return compounding == fqContinuous || compounding == fqDaily || compounding == fqExact;
 }
 
 } // namespace
-
-const TbufInterest::Shape& TbufInterest::BufferShape() {
-    static const Shape shape = MakeShape();
-    return shape;
-}
-
-TbufInterest::TbufInterest(TAppInfoXML& settings)
-    : TCalcBuffer(settings, BufferShape()) {}
 
 void TbufInterest::NameDays() {
     Rec& values = Values();

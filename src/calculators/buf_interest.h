@@ -40,10 +40,10 @@ struct TcalcInterestOptionsTransferClass : TCalcOptionsBase {
 
 /// The compound and simple interest calculator's buffer: the interest an amount
 /// earns between two dates, computed directly; nothing is solved.
-class TbufInterest
-    : public TCalcBuffer<TcalcInterestTransferClass, TcalcInterestOptionsTransferClass> {
+class TbufInterest : public TCalcBufferOf<TbufInterest, TcalcInterestTransferClass,
+                                          TcalcInterestOptionsTransferClass> {
 public:
-    explicit TbufInterest(TAppInfoXML& settings);
+    using TCalcBufferOf::TCalcBufferOf;
 
     /// Interest for the term, future value, APY and daily rate. Continuous,
     /// daily and exact/simple compounding run by the day; periodic compounding
@@ -59,7 +59,8 @@ public:
     /// Days = EndDate - StartDate, truncated toward zero (a date was left).
     std::int32_t DaysFromDates();
 
-    static const Shape& BufferShape();
+    /// What this calculator keeps, copies, stores and prints.
+    static Shape MakeShape();
 
 private:
     void NameDays();

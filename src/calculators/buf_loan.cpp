@@ -9,7 +9,9 @@ namespace {
 using Rec = TcalcLoanTransferRec;
 using Opt = TcalcLoanOptionsTransferRec;
 
-TBufferShape<Rec, Opt> MakeShape() {
+} // namespace
+
+TbufLoan::Shape TbufLoan::MakeShape() {
     TBufferShape<Rec, Opt> shape;
     shape.Labels = {"&Amount of Loan?:",        "&Total Periods? (#):", "Annual &Rate?:",
                     "Per&iodic Payment?:",      "Payme&nt Period?:",    "Compounding Perio&d?:",
@@ -22,29 +24,20 @@ TBufferShape<Rec, Opt> MakeShape() {
         InputField(&Rec::AnnualRate, "lRateText"),
         InputField(&Rec::Payment, "PeriodicPayment"),
     };
-    shape.Fields = shape.Fields + LoanChoiceFields<Rec>();
+    shape.Fields = Joined(shape.Fields, LoanChoiceFields<Rec>());
     shape.Fields.push_back(ResultField(&Rec::TotalInterest));
     shape.Choices = LoanChoiceDefaults<Rec, Opt>();
     shape.Rate = &Rec::AnnualRate;
     shape.Lines = {
-        Line(0, linefmt::Money, &Rec::Amount),        Line(1, linefmt::Count, &Rec::Periods),
-        RateLine(2, linefmt::Rate, &Rec::AnnualRate), Line(3, linefmt::Money, &Rec::Payment),
-        ChoiceLine(4, &Rec::PaymentPeriod),           ChoiceLine(5, &Rec::Compounding),
-        ChoiceLine(6, &Rec::PaymentMethod),           ChoiceLine(7, &Rec::AmortMethod),
-        Line(8, linefmt::Money, &Rec::TotalInterest),
+        Line(0, linefmt::Money, &Rec::Amount),
+        Line(1, linefmt::Count, &Rec::Periods),
+        RateLine(2, linefmt::Rate, &Rec::AnnualRate),
+        Line(3, linefmt::Money, &Rec::Payment),
     };
+    shape.Lines = Joined(shape.Lines, LoanChoiceLines<Rec>(4, 5, 6, 7));
+    shape.Lines.push_back(Line(8, linefmt::Money, &Rec::TotalInterest));
     return shape;
 }
-
-} // namespace
-
-const TbufLoan::Shape& TbufLoan::BufferShape() {
-    static const Shape shape = MakeShape();
-    return shape;
-}
-
-TbufLoan::TbufLoan(TAppInfoXML& settings)
-    : TCalcBuffer(settings, BufferShape()) {}
 
 void TbufLoan::Calculate() {
     Rec& values = Values();

@@ -26,15 +26,16 @@ using TcalcLoanOptionsTransferRec = TLoanOptionsRec;
 
 /// The loan calculator's buffer: amount, number of payments, annual rate and
 /// periodic payment, one of them solved by a plain loan equation.
-class TbufLoan : public TCalcBuffer<TcalcLoanTransferRec, TcalcLoanOptionsTransferRec> {
+class TbufLoan : public TCalcBufferOf<TbufLoan, TcalcLoanTransferRec, TcalcLoanOptionsTransferRec> {
 public:
-    explicit TbufLoan(TAppInfoXML& settings);
+    using TCalcBufferOf::TCalcBufferOf;
 
     /// Solves the zero value (1 amount, 2 periods, 3 rate, 4 payment; with no
     /// zero the value solved before) and the interest for the term.
     void Calculate() override;
 
-    static const Shape& BufferShape();
+    /// What this calculator keeps, copies, stores and prints.
+    static Shape MakeShape();
 
 private:
     TequLoan m_equation;

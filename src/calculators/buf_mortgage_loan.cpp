@@ -4,13 +4,9 @@
 
 namespace calvora {
 
-const TbufMortgageLoan::Shape& TbufMortgageLoan::BufferShape() {
-    static const Shape shape = PurchaseLoanShape({"&Price of Real Estate?:", "PriceValue", false});
-    return shape;
+TbufMortgageLoan::Shape TbufMortgageLoan::MakeShape() {
+    return PurchaseLoanShape({"&Price of Real Estate?:", "PriceValue", false});
 }
-
-TbufMortgageLoan::TbufMortgageLoan(TAppInfoXML& settings)
-    : TCalcBuffer(settings, BufferShape()) {}
 
 void TbufMortgageLoan::Calculate() {
     TransferRec& values = Values();

@@ -10,17 +10,18 @@ using TcalcMortgageLoanOptionsTransferClass = TLoanOptionsRec;
 
 /// The mortgage calculator's buffer: a property's price less a percentage
 /// down, financed as a loan; the down payment amount is found.
-class TbufMortgageLoan
-    : public TCalcBuffer<TcalcMortgageLoanTransferClass, TcalcMortgageLoanOptionsTransferClass> {
+class TbufMortgageLoan : public TCalcBufferOf<TbufMortgageLoan, TcalcMortgageLoanTransferClass,
+                                              TcalcMortgageLoanOptionsTransferClass> {
 public:
-    explicit TbufMortgageLoan(TAppInfoXML& settings);
+    using TCalcBufferOf::TCalcBufferOf;
 
     /// Solves the zero value among loan amount, number of payments, rate and
     /// payment (the payment when none is zero); the loan amount is the price
     /// less its percentage down when both are given.
     void Calculate() override;
 
-    static const Shape& BufferShape();
+    /// What this calculator keeps, copies, stores and prints.
+    static Shape MakeShape();
 
 private:
     TequLoanLessPctDown m_equation;

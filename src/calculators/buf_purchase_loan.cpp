@@ -39,7 +39,7 @@ TBufferShape<Rec, Opt> PurchaseLoanShape(const TPurchaseLoanKind& kind) {
         ResultField(&Rec::TotalPaid, "TotalPrincipalInterestValue"),
         TRecField<Rec>{&Rec::DownPercent, "DownPaymentPercentageValue", cashDown},
     };
-    shape.Fields = shape.Fields + LoanChoiceFields<Rec>();
+    shape.Fields = Joined(shape.Fields, LoanChoiceFields<Rec>());
     shape.Choices = LoanChoiceDefaults<Rec, Opt>();
     shape.Rate = &Rec::AnnualRate;
     shape.Lines = {
@@ -49,14 +49,11 @@ TBufferShape<Rec, Opt> PurchaseLoanShape(const TPurchaseLoanKind& kind) {
         Line(3, {"%-24s %16d", "\t%-24s\t%15d"}, &Rec::Periods),
         RateLine(9, linefmt::Rate4, &Rec::AnnualRate),
         Line(4, linefmt::Money, &Rec::Payment),
-        ChoiceLine(5, &Rec::PaymentPeriod),
-        ChoiceLine(6, &Rec::Compounding),
-        ChoiceLine(7, &Rec::PaymentMethod),
-        ChoiceLine(10, &Rec::AmortMethod),
-        Line(8, linefmt::Money, &Rec::TotalInterest),
-        Line(11, {"%-24s %13.2m", "\t%-24s\t%13.2m"}, &Rec::TotalPaid),
-        cashDown ? DownPercentLine() : DownPaymentLine(),
     };
+    shape.Lines = Joined(shape.Lines, LoanChoiceLines<Rec>(5, 6, 7, 10));
+    shape.Lines.push_back(Line(8, linefmt::Money, &Rec::TotalInterest));
+    shape.Lines.push_back(Line(11, {"%-24s %13.2m", "\t%-24s\t%13.2m"}, &Rec::TotalPaid));
+    shape.Lines.push_back(cashDown ? DownPercentLine() : DownPaymentLine());
     return shape;
 }
 

@@ -9,7 +9,9 @@ namespace {
 using Rec = TcalcRemBalTransferRec;
 using Opt = TcalcRemBalOptionsTransferRec;
 
-TBufferShape<Rec, Opt> MakeShape() {
+} // namespace
+
+TbufRemainingBalance::Shape TbufRemainingBalance::MakeShape() {
     TBufferShape<Rec, Opt> shape;
     // The payment is a result here: its caption has no "?".
     shape.Labels = {"&Amount of Loan?:",    "&Total Periods? (#):",         "Annual &Rate?:",
@@ -17,14 +19,14 @@ TBufferShape<Rec, Opt> MakeShape() {
                     "Amorti&zing Method?:", "&Balance AFTER Payment? (#):", "Remaining Balance:",
                     "Per&iodic Payment:"};
     shape.OptionLabels = LoanOptionLabels();
-    shape.Fields =
+    shape.Fields = Joined(
         std::vector<TRecField<Rec>>{
             InputField(&Rec::Amount, "lPVText"),
             InputField(&Rec::Periods, "lNumPmtsText"),
             InputField(&Rec::AnnualRate, "lRateText"),
             InputField(&Rec::BalanceAfter, "lBalAfterText"),
-        } +
-        LoanChoiceFields<Rec>();
+        },
+        LoanChoiceFields<Rec>());
     shape.Fields.push_back(ResultField(&Rec::Balance));
     shape.Fields.push_back(ResultField(&Rec::Payment));
     shape.Choices = LoanChoiceDefaults<Rec, Opt>();
@@ -34,25 +36,12 @@ TBufferShape<Rec, Opt> MakeShape() {
         Line(1, linefmt::Count, &Rec::Periods),
         RateLine(2, linefmt::Rate, &Rec::AnnualRate),
         Line(7, linefmt::LongCount, &Rec::BalanceAfter),
-        ChoiceLine(3, &Rec::PaymentPeriod),
-        ChoiceLine(4, &Rec::Compounding),
-        ChoiceLine(5, &Rec::PaymentMethod),
-        ChoiceLine(6, &Rec::AmortMethod),
-        Line(8, linefmt::Money, &Rec::Balance),
-        Line(9, linefmt::Money, &Rec::Payment),
     };
+    shape.Lines = Joined(shape.Lines, LoanChoiceLines<Rec>(3, 4, 5, 6));
+    shape.Lines.push_back(Line(8, linefmt::Money, &Rec::Balance));
+    shape.Lines.push_back(Line(9, linefmt::Money, &Rec::Payment));
     return shape;
 }
-
-} // namespace
-
-const TbufRemainingBalance::Shape& TbufRemainingBalance::BufferShape() {
-    static const Shape shape = MakeShape();
-    return shape;
-}
-
-TbufRemainingBalance::TbufRemainingBalance(TAppInfoXML& settings)
-    : TCalcBuffer(settings, BufferShape()) {}
 
 void TbufRemainingBalance::Calculate() {
     Rec& values = Values();

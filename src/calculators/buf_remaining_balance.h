@@ -28,14 +28,15 @@ using TcalcRemBalOptionsTransferRec = TLoanOptionsRec;
 
 /// The remaining balance calculator's buffer: the payment of a loan and the
 /// balance owed after a given payment, both always found anew.
-class TbufRemainingBalance
-    : public TCalcBuffer<TcalcRemBalTransferRec, TcalcRemBalOptionsTransferRec> {
+class TbufRemainingBalance : public TCalcBufferOf<TbufRemainingBalance, TcalcRemBalTransferRec,
+                                                  TcalcRemBalOptionsTransferRec> {
 public:
-    explicit TbufRemainingBalance(TAppInfoXML& settings);
+    using TCalcBufferOf::TCalcBufferOf;
 
     void Calculate() override;
 
-    static const Shape& BufferShape();
+    /// What this calculator keeps, copies, stores and prints.
+    static Shape MakeShape();
 
 private:
     TequRemainingBalance m_equation;

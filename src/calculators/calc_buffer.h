@@ -275,6 +275,20 @@ private:
     std::uint8_t m_lastSolved = 0;
 };
 
+/// A calculator buffer described once by `Derived::MakeShape()`: the shape is
+/// built on first use and shared by every buffer of that kind.
+template <class Derived, class Rec, class Opt>
+class TCalcBufferOf : public TCalcBuffer<Rec, Opt> {
+public:
+    explicit TCalcBufferOf(TAppInfoXML& settings)
+        : TCalcBuffer<Rec, Opt>(settings, BufferShape()) {}
+
+    static const TBufferShape<Rec, Opt>& BufferShape() {
+        static const TBufferShape<Rec, Opt> shape = Derived::MakeShape();
+        return shape;
+    }
+};
+
 /// The clipboard text of a filled values record of the buffer kind `Buf`.
 template <class Buf>
 std::string CalculatorClipboardText(const typename Buf::TransferRec& rec, std::string_view title,

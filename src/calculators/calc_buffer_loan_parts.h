@@ -49,12 +49,27 @@ std::vector<TRecField<Rec>> LoanChoiceFields() {
     return fields;
 }
 
-/// Appends `more` to `fields`.
+/// `first` followed by `more`.
+template <class T>
+std::vector<T> Joined(std::vector<T> first, const std::vector<T>& more) {
+    first.insert(first.end(), more.begin(), more.end());
+    return first;
+}
+
+/// The choice lines of the loan choices in the order payment period,
+/// compounding, payment method and, where the record has it, amortization
+/// method, each with its label.
 template <class Rec>
-std::vector<TRecField<Rec>> operator+(std::vector<TRecField<Rec>> fields,
-                                      const std::vector<TRecField<Rec>>& more) {
-    fields.insert(fields.end(), more.begin(), more.end());
-    return fields;
+std::vector<TReportLine<Rec>> LoanChoiceLines(int periodLabel, int compoundingLabel,
+                                              int methodLabel, int amortLabel = -1) {
+    std::vector<TReportLine<Rec>> lines{
+        ChoiceLine(periodLabel, &Rec::PaymentPeriod),
+        ChoiceLine(compoundingLabel, &Rec::Compounding),
+        ChoiceLine(methodLabel, &Rec::PaymentMethod),
+    };
+    if constexpr (requires { &Rec::AmortMethod; })
+        lines.push_back(ChoiceLine(amortLabel, &Rec::AmortMethod));
+    return lines;
 }
 
 /// The codes a loan equation takes from a record's choices: payment frequency

@@ -14,7 +14,6 @@ namespace {
 
 using testing::ReportRow;
 
-
 class LoanBufferTest : public ::testing::Test {
 protected:
     TcalcLoanTransferRec Entered(Extended amount, std::int16_t periods, float rate,
