@@ -1,4 +1,6 @@
 #include "calculators/accelerated_pmt_equation.h"
+#include "calculators/buf_accelerated_pmt.h"
+#include "cli/calc_text.h"
 #include "cli/cli_command.h"
 #include "cli/commands.h"
 
@@ -14,7 +16,7 @@ int RunAcceleratedCommand(const std::vector<std::string>& args, std::ostream& ou
                               {"rate", "PERCENT", "annual rate in percent"},
                               {"extra-start", "COUNT", "payment number the extra amount starts at"},
                               {"extra-amount", "MONEY", "extra amount paid with each payment"}},
-                             LoanSettingOptions()));
+                             Joined(LoanSettingOptions(), CalcTextOptions())));
     return RunCommand(options, args, out, err, [&](std::ostream& result) {
         const Extended amount = options.Number("amount");
         const std::int32_t periods = CountOption(options, "periods");
@@ -27,6 +29,19 @@ int RunAcceleratedCommand(const std::vector<std::string>& args, std::ostream& ou
         loan.Calculate(amount, periods, static_cast<double>(rate), extraStart, extraAmount,
                        settings.PaymentFrequency, settings.Compounding, settings.Timing,
                        settings.Method, settings.LoanDate, settings.DaysPerYear);
+
+        TcalcAccPmtTransferRec rec;
+        rec.Amount = amount;
+        rec.Periods = static_cast<std::int16_t>(periods);
+        rec.AnnualRate = static_cast<float>(rate);
+        rec.ExtraStart = static_cast<std::int16_t>(extraStart);
+        rec.ExtraAmount = extraAmount;
+        rec.NewPeriods = static_cast<std::int16_t>(loan.NewPeriods);
+        rec.InterestSaved = loan.InterestSaved;
+        SetLoanChoices(rec, settings);
+        if (WriteCalcText<TbufAcceleratedPmt>(result, options, rec,
+                                              "Accelerated Payment Calculator"))
+            return;
 
         ResultReport report("accelerated");
         report.AddInput("amount", MoneyValue(amount));

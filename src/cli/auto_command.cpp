@@ -1,4 +1,6 @@
+#include "calculators/buf_automobile_loan.h"
 #include "calculators/loan_equation.h"
+#include "cli/calc_text.h"
 #include "cli/cli_command.h"
 #include "cli/commands.h"
 #include "cli/loan_values.h"
@@ -10,7 +12,7 @@ int RunAutoCommand(const std::vector<std::string>& args, std::ostream& out, std:
         Joined(Joined({{"price", "MONEY", "price of the car"},
                        {"down-payment", "MONEY", "cash down payment"}},
                       LoanValueOptions("amount of the loan (price less down payment)")),
-               LoanSettingOptions());
+               Joined(LoanSettingOptions(), CalcTextOptions()));
     OptionSet options("auto",
                       "An automobile loan: the price less a cash down payment, financed.\n"
                       "Solves the value given as 0 or left out; with none, the payment.",
@@ -27,6 +29,17 @@ int RunAutoCommand(const std::vector<std::string>& args, std::ostream& out, std:
                        settings.PaymentFrequency, settings.Compounding, settings.Timing,
                        settings.Method, settings.LoanDate, settings.DaysPerYear);
 
+        // A solved rate comes back in percent; a given one stays a fraction.
+        const Extended ratePercent =
+            loan.SolvedFor == 3 ? loan.AnnualRate : loan.AnnualRate * 100.0L;
+        auto rec = LoanRecord<TcalcAutomobileLoanTransferClass>(loan, ratePercent, settings);
+        rec.TotalPaid = loan.TotalPaid;
+        rec.Price = loan.Price;
+        rec.DownPayment = loan.DownPayment;
+        rec.DownPercent = loan.DownPercent;
+        if (WriteCalcText<TbufAutomobileLoan>(result, options, rec, "Automobile Loan Calculator"))
+            return;
+
         ResultReport report("auto");
         report.AddInput("price", MoneyValue(price));
         report.AddInput("down_payment", MoneyValue(downPayment));
@@ -34,9 +47,7 @@ int RunAutoCommand(const std::vector<std::string>& args, std::ostream& out, std:
         ReportLoanSettings(report, settings);
         report.AddOutput("price", "Price of Car", MoneyValue(loan.Price));
         report.AddOutput("down_payment", "Down Payment Amount", MoneyValue(loan.DownPayment));
-        // A solved rate comes back in percent; a given one stays a fraction.
-        ReportLoanOutputs(report, loan,
-                          loan.SolvedFor == 3 ? loan.AnnualRate : loan.AnnualRate * 100.0L);
+        ReportLoanOutputs(report, loan, ratePercent);
         report.AddOutput("total_paid", "Total Principal & Interest", MoneyValue(loan.TotalPaid));
         report.AddOutput("down_percent", "Down Payment Percent", RateValue(loan.DownPercent));
         report.Write(result, options.Flag("json"));

@@ -1,4 +1,6 @@
 #include "calculators/balloon_pmt_equation.h"
+#include "calculators/buf_balloon_pmt.h"
+#include "cli/calc_text.h"
 #include "cli/cli_command.h"
 #include "cli/commands.h"
 
@@ -14,7 +16,7 @@ int RunBalloonCommand(const std::vector<std::string>& args, std::ostream& out, s
                 {"payment", "MONEY", "periodic payment"},
                 {"balloon-period", "COUNT", "payment number at which the balloon is due"},
                 {"balloon", "MONEY", "final balloon payment"}},
-               LoanSettingOptions(false)));
+               Joined(LoanSettingOptions(false), CalcTextOptions())));
     return RunCommand(options, args, out, err, [&](std::ostream& result) {
         const Extended amount = options.Number("amount");
         const Extended rate = options.Number("rate");
@@ -27,6 +29,17 @@ int RunBalloonCommand(const std::vector<std::string>& args, std::ostream& out, s
         loan.Calculate(amount, static_cast<double>(rate / 100), payment, balloonPeriod, balloon,
                        settings.PaymentFrequency, settings.Compounding, settings.Timing,
                        settings.LoanDate, settings.DaysPerYear);
+
+        TcalcBallPmtTransferRec rec;
+        rec.Amount = static_cast<double>(loan.Amount);
+        rec.AnnualRate = static_cast<float>(loan.AnnualRate * 100.0L);
+        rec.Payment = static_cast<double>(loan.Payment);
+        rec.BalloonPeriod = static_cast<std::int16_t>(loan.BalloonPeriod);
+        rec.Balloon = static_cast<double>(loan.Balloon);
+        rec.TotalInterest = static_cast<double>(loan.TotalInterest);
+        SetLoanChoices(rec, settings);
+        if (WriteCalcText<TbufBalloonPmt>(result, options, rec, "Balloon Payment Calculator"))
+            return;
 
         ResultReport report("balloon");
         report.AddInput("amount", MoneyValue(amount));

@@ -18,6 +18,7 @@ int RunAcceleratedCommand(const std::vector<std::string>& args, std::ostream& ou
 int RunBalloonCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRemainingBalanceCommand(const std::vector<std::string>& args, std::ostream& out,
                                std::ostream& err);
+int RunInterestCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunScheduleCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace calvora::cli

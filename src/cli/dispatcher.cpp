@@ -34,6 +34,7 @@ const std::vector<Subcommand>& Subcommands() {
          &RunAcceleratedCommand},
         {"balloon", "regular payments followed by a balloon payment", &RunBalloonCommand},
         {"remaining-balance", "balance owed after a given payment", &RunRemainingBalanceCommand},
+        {"interest", "compound or simple interest between two dates", &RunInterestCommand},
         {"schedule", "full amortization schedule with fiscal-year totals (text, CSV, JSON)",
          &RunScheduleCommand},
         {"refinance", "compare the current loan with a possible new one", &RunRefinanceCommand},

@@ -1,4 +1,6 @@
+#include "calculators/buf_mortgage_loan.h"
 #include "calculators/loan_equation.h"
+#include "cli/calc_text.h"
 #include "cli/cli_command.h"
 #include "cli/commands.h"
 #include "cli/loan_values.h"
@@ -10,7 +12,7 @@ int RunMortgageCommand(const std::vector<std::string>& args, std::ostream& out, 
         Joined({{"price", "MONEY", "price of the real estate"},
                 {"down-percent", "PERCENT", "down payment in percent of the price (20 = 20 %)"}},
                LoanValueOptions("amount of the loan (price less the down payment)")),
-        LoanSettingOptions());
+        Joined(LoanSettingOptions(), CalcTextOptions()));
     OptionSet options("mortgage",
                       "A mortgage: the price less a percentage down, financed.\n"
                       "Solves the value given as 0 or left out; with none, the payment.",
@@ -26,6 +28,15 @@ int RunMortgageCommand(const std::vector<std::string>& args, std::ostream& out, 
                        values.Amount, values.Periods, static_cast<double>(values.RatePercent / 100),
                        values.Payment, settings.PaymentFrequency, settings.Compounding,
                        settings.Timing, settings.Method, settings.LoanDate, settings.DaysPerYear);
+
+        auto rec =
+            LoanRecord<TcalcMortgageLoanTransferClass>(loan, loan.AnnualRate * 100.0L, settings);
+        rec.TotalPaid = loan.TotalPaid;
+        rec.Price = loan.Price;
+        rec.DownPayment = loan.DownPayment;
+        rec.DownPercent = loan.DownFraction * 100.0L;
+        if (WriteCalcText<TbufMortgageLoan>(result, options, rec, "Mortgage Loan Calculator"))
+            return;
 
         ResultReport report("mortgage");
         report.AddInput("price", MoneyValue(price));

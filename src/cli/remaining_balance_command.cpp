@@ -1,4 +1,6 @@
+#include "calculators/buf_remaining_balance.h"
 #include "calculators/remaining_balance_equation.h"
+#include "cli/calc_text.h"
 #include "cli/cli_command.h"
 #include "cli/commands.h"
 
@@ -14,7 +16,7 @@ int RunRemainingBalanceCommand(const std::vector<std::string>& args, std::ostrea
                               {"balance-after", "COUNT",
                                "payment number after which the balance "
                                "is wanted"}},
-                             LoanSettingOptions()));
+                             Joined(LoanSettingOptions(), CalcTextOptions())));
     return RunCommand(options, args, out, err, [&](std::ostream& result) {
         const Extended amount = options.Number("amount");
         const std::int32_t periods = CountOption(options, "periods");
@@ -26,6 +28,18 @@ int RunRemainingBalanceCommand(const std::vector<std::string>& args, std::ostrea
         loan.Calculate(amount, periods, rate, balanceAfter, settings.PaymentFrequency,
                        settings.Compounding, settings.Timing, settings.Method, settings.LoanDate,
                        settings.DaysPerYear);
+
+        TcalcRemBalTransferRec rec;
+        rec.Amount = amount;
+        rec.Periods = static_cast<std::int16_t>(periods);
+        rec.AnnualRate = static_cast<float>(rate);
+        rec.BalanceAfter = static_cast<std::int16_t>(balanceAfter);
+        rec.Balance = loan.Balance;
+        rec.Payment = loan.Payment;
+        SetLoanChoices(rec, settings);
+        if (WriteCalcText<TbufRemainingBalance>(result, options, rec,
+                                                "Remaining Balance Calculator"))
+            return;
 
         ResultReport report("remaining-balance");
         report.AddInput("amount", MoneyValue(amount));

@@ -139,6 +139,78 @@ TEST(CalvoraCalcTest, ScheduleJsonCarriesRowsAndAFiscalYear) {
     EXPECT_TRUE(Contains(missing.Err, "fiscal year 40")) << missing.Err;
 }
 
+TEST(CalvoraCalcTest, LoanReportAndClipboardCarryTheCaptionAndFigures) {
+    // 100000 over 360 months at 0.5 %: 100000 * 0.005 / (1 - 1.005^-360) =
+    // 599.5505 -> 599.55; amortized with cent-rounded interest and the last
+    // payment clearing the balance, the interest adds up to 115,838.45
+    // (computed with python3's decimal module).
+    for (const char* option : {"--report", "--clipboard"}) {
+        SCOPED_TRACE(option);
+        const Outcome run = Calc(With({"loan", option}, kStandardLoan));
+        EXPECT_EQ(run.Status, 0) << run.Err;
+        EXPECT_TRUE(Contains(run.Out, "Loan Calculator")) << run.Out;
+        EXPECT_TRUE(Contains(run.Out, "599.55")) << run.Out;
+        EXPECT_TRUE(Contains(run.Out, "115,838.45")) << run.Out;
+        EXPECT_TRUE(Contains(run.Out, "100,000.00")) << run.Out;
+        EXPECT_FALSE(Contains(run.Out, "(solved)")) << "the buffer's text, not the listing";
+    }
+}
+
+TEST(CalvoraCalcTest, EveryCalculatorPrintsItsReportUnderItsCaption) {
+    struct Case {
+        std::vector<std::string> Args;
+        const char* Caption;
+    } const cases[] = {
+        {With({"auto", "--price", "25000", "--down-payment", "5000"},
+              {"--periods", "60", "--rate", "6"}),
+         "Automobile Loan Calculator"},
+        {{"mortgage", "--price", "250000", "--down-percent", "20", "--periods", "360", "--rate",
+          "6"},
+         "Mortgage Loan Calculator"},
+        {{"accelerated", "--amount", "100000", "--periods", "360", "--rate", "6", "--extra-start",
+          "1", "--extra-amount", "100"},
+         "Accelerated Payment Calculator"},
+        {{"balloon", "--amount", "100000", "--rate", "6", "--payment", "700", "--balloon-period",
+          "60"},
+         "Balloon Payment Calculator"},
+        {{"remaining-balance", "--amount", "100000", "--periods", "360", "--rate", "6",
+          "--balance-after", "12"},
+         "Remaining Balance Calculator"},
+    };
+    for (const auto& c : cases) {
+        for (const char* option : {"--report", "--clipboard"}) {
+            SCOPED_TRACE(c.Args.front() + " " + option);
+            const Outcome run = Calc(With(c.Args, {option}));
+            EXPECT_EQ(run.Status, 0) << run.Err;
+            EXPECT_TRUE(Contains(run.Out, c.Caption)) << run.Out;
+        }
+    }
+}
+
+TEST(CalvoraCalcTest, SimpleInterestOverAYear) {
+    // 1000 at 5 % simple interest for 365 days of a 365-day year:
+    // 1000 * 0.05 * 365 / 365 = 50.00, future value 1,050.00.
+    const std::vector<std::string> args{
+        "interest", "--amount",        "1000",  "--rate",     "5",
+        "--start",  "2025-01-01",      "--end", "2026-01-01", "--compounding",
+        "exact",    "--days-per-year", "365"};
+    const Outcome json = Calc(With(args, {"--json"}));
+    ASSERT_EQ(json.Status, 0) << json.Err;
+    EXPECT_TRUE(Contains(json.Out, "\"days\": 365")) << json.Out;
+    EXPECT_TRUE(Contains(json.Out, "\"interest\": 50.00")) << json.Out;
+    EXPECT_TRUE(Contains(json.Out, "\"future_value\": 1050.00")) << json.Out;
+
+    const Outcome days =
+        Calc({"interest", "--amount", "1000", "--rate", "5", "--start", "2025-01-01", "--days",
+              "365", "--compounding", "exact", "--days-per-year", "365", "--json"});
+    EXPECT_TRUE(Contains(days.Out, "\"interest\": 50.00")) << days.Out;
+
+    const Outcome report = Calc(With(args, {"--report"}));
+    EXPECT_EQ(report.Status, 0) << report.Err;
+    EXPECT_TRUE(Contains(report.Out, "Compound & Simple Interest Calculator")) << report.Out;
+    EXPECT_TRUE(Contains(report.Out, "1,050.00")) << report.Out;
+}
+
 TEST(CalvoraCalcTest, CalculationErrorsPrintTheCatalogueMessageAndExitOne) {
     struct Case {
         std::vector<std::string> Args;
@@ -182,6 +254,9 @@ TEST(CalvoraCalcTest, UsageErrorsNameTheProblemAndExitTwo) {
         {{"schedule", "--origination", "2026-02-30"}, "not a date"},
         {{"loan", "--days-per-year", "300"}, "--days-per-year"},
         {{"schedule", "--fiscal-year-end", "13"}, "--fiscal-year-end"},
+        {{"loan", "--report=yes"}, "--report"},
+        {{"interest", "--start", "2026-02-01", "--end", "2026-01-01"}, "end date is before"},
+        {{"interest", "--days-per-year", "366"}, "--days-per-year"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Mentions);
@@ -195,8 +270,8 @@ TEST(CalvoraCalcTest, UsageErrorsNameTheProblemAndExitTwo) {
 TEST(CalvoraCalcTest, HelpForTheProgramAndEachCommand) {
     const Outcome program = Calc({"--help"});
     EXPECT_EQ(program.Status, 0);
-    for (const char* command :
-         {"loan", "auto", "mortgage", "accelerated", "balloon", "remaining-balance", "schedule"}) {
+    for (const char* command : {"loan", "auto", "mortgage", "accelerated", "balloon",
+                                "remaining-balance", "schedule", "interest"}) {
         EXPECT_TRUE(Contains(program.Out, std::string("  ") + command + " ")) << command;
         const Outcome help = Calc({command, "--help"});
         EXPECT_EQ(help.Status, 0) << command;
