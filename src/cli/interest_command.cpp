@@ -5,8 +5,8 @@
 #include "cli/commands.h"
 #include "persistence/app_info_xml.h"
 
-#include <cstdlib>
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>

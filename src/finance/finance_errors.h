@@ -8,7 +8,8 @@ namespace calvora {
 /// Common base of every error the core raises; carries only the user message.
 class ECalvoraError : public std::runtime_error {
 public:
-    explicit ECalvoraError(const std::string& message) : std::runtime_error(message) {}
+    explicit ECalvoraError(const std::string& message)
+        : std::runtime_error(message) {}
 };
 
 /// Raised through the finance catalogue (codes 401..435).

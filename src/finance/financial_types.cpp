@@ -4,22 +4,19 @@
 
 namespace calvora {
 
-int PeriodsPerYear(int frequency)
-{
+int PeriodsPerYear(int frequency) {
     if (!IsPeriodicFrequency(frequency))
         RaiseCashScheduleError(1012);
     return PeriodsPerYearTable[frequency - 1];
 }
 
-int DaysPerPeriod(int frequency)
-{
+int DaysPerPeriod(int frequency) {
     if (!IsPeriodicFrequency(frequency))
         RaiseCashScheduleError(1012);
     return DaysPerPeriodTable[frequency - 1];
 }
 
-int CashFlowSign(int eventKind)
-{
+int CashFlowSign(int eventKind) {
     switch (eventKind) {
     case ekLoan:
         return 1;
@@ -30,8 +27,7 @@ int CashFlowSign(int eventKind)
     }
 }
 
-int DaysInYear(int index)
-{
+int DaysInYear(int index) {
     if (index < 0 || index >= static_cast<int>(DaysInYearTable.size()))
         return 365;
     return DaysInYearTable[index];

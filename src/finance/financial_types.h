@@ -140,12 +140,15 @@ enum StartingDate : std::uint8_t {
 
 /// Nominal 30/360 table lengths, indexed by frequency code 1..11 at position code - 1.
 inline constexpr std::array<int, 11> PeriodsPerYearTable{365, 52, 26, 24, 13, 12, 6, 4, 3, 2, 1};
-inline constexpr std::array<int, 11> DaysPerPeriodTable{1, 7, 14, 15, 28, 30, 60, 90, 120, 180, 360};
+inline constexpr std::array<int, 11> DaysPerPeriodTable{1,  7,  14,  15,  28, 30,
+                                                        60, 90, 120, 180, 360};
 /// Year lengths selected by a stored index 0..3 (the display list shows the first three).
 inline constexpr std::array<int, 4> DaysInYearTable{360, 364, 365, 366};
 
 /// True for the periodic frequency codes 1..11.
-constexpr bool IsPeriodicFrequency(int code) { return code >= fqDaily && code <= fqAnnually; }
+constexpr bool IsPeriodicFrequency(int code) {
+    return code >= fqDaily && code <= fqAnnually;
+}
 
 /// Periods per year of a periodic frequency (1..11); other codes raise 1012.
 int PeriodsPerYear(int frequency);

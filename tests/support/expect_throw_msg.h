@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 // Checks that a statement throws an exception of the given type whose what()
