@@ -26,15 +26,12 @@ TbufAcceleratedPmt::Shape TbufAcceleratedPmt::MakeShape() {
                     "Total Interest Saved:",
                     "The assumed loan date is:"};
     shape.OptionLabels = LoanOptionLabels();
-    shape.Fields = Joined(
-        std::vector<TRecField<Rec>>{
-            InputField(&Rec::Amount, "lPVText"),
-            InputField(&Rec::Periods, "lNumPmtsText"),
-            InputField(&Rec::AnnualRate, "lRateText"),
-            InputField(&Rec::ExtraStart, "lIncAfterText"),
-            InputField(&Rec::ExtraAmount, "lExtraPdText"),
-        },
-        LoanChoiceFields<Rec>());
+    shape.Fields = Joined(Joined(LoanTermFields<Rec>(),
+                                 std::vector<TRecField<Rec>>{
+                                     InputField(&Rec::ExtraStart, "lIncAfterText"),
+                                     InputField(&Rec::ExtraAmount, "lExtraPdText"),
+                                 }),
+                          LoanChoiceFields<Rec>());
     shape.Fields.push_back(ResultField(&Rec::NewPeriods));
     shape.Fields.push_back(ResultField(&Rec::InterestSaved));
     shape.Choices = LoanChoiceDefaults<Rec, Opt>();

@@ -19,14 +19,11 @@ TbufRemainingBalance::Shape TbufRemainingBalance::MakeShape() {
                     "Amorti&zing Method?:", "&Balance AFTER Payment? (#):", "Remaining Balance:",
                     "Per&iodic Payment:"};
     shape.OptionLabels = LoanOptionLabels();
-    shape.Fields = Joined(
-        std::vector<TRecField<Rec>>{
-            InputField(&Rec::Amount, "lPVText"),
-            InputField(&Rec::Periods, "lNumPmtsText"),
-            InputField(&Rec::AnnualRate, "lRateText"),
-            InputField(&Rec::BalanceAfter, "lBalAfterText"),
-        },
-        LoanChoiceFields<Rec>());
+    shape.Fields = Joined(Joined(LoanTermFields<Rec>(),
+                                 std::vector<TRecField<Rec>>{
+                                     InputField(&Rec::BalanceAfter, "lBalAfterText"),
+                                 }),
+                          LoanChoiceFields<Rec>());
     shape.Fields.push_back(ResultField(&Rec::Balance));
     shape.Fields.push_back(ResultField(&Rec::Payment));
     shape.Choices = LoanChoiceDefaults<Rec, Opt>();

@@ -35,6 +35,17 @@ std::vector<TChoiceDefault<Rec, Opt>> LoanChoiceDefaults() {
     return choices;
 }
 
+/// Amount of loan, number of payments and annual rate among the last entered
+/// values ("lPVText", "lNumPmtsText", "lRateText"), in that order.
+template <class Rec>
+std::vector<TRecField<Rec>> LoanTermFields() {
+    return {
+        InputField(&Rec::Amount, "lPVText"),
+        InputField(&Rec::Periods, "lNumPmtsText"),
+        InputField(&Rec::AnnualRate, "lRateText"),
+    };
+}
+
 /// The loan choices among the last entered values ("lPYRText", "lCmpPYRText",
 /// "lPmtMthdText" and, where the record has it, "lAmortMthdText").
 template <class Rec>
