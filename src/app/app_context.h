@@ -17,3 +17,7 @@ struct AppContext {
 
 // The objects in use (null members before start-up and in tests that set none).
 AppContext& App();
+
+// The settings store in use; a window made before the store exists is a programming error
+// (std::logic_error).
+calvora::TAppInfoXML& AppSettings();

@@ -1,6 +1,7 @@
 #include "app/calc_field.h"
 
 #include "app/num_edit.h"
+#include "finance/date_math.h"
 #include "persistence/masks_unit.h"
 
 #include <cmath>
@@ -80,4 +81,16 @@ long double WholeCount(long double value, bool round) {
 bool FitsCount16(long double value) {
     return value >= std::numeric_limits<std::int16_t>::min() &&
            value <= std::numeric_limits<std::int16_t>::max();
+}
+
+QDate ToQDate(calvora::TDateTime date) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    calvora::DecodeDate(date, year, month, day);
+    return {year, month, day};
+}
+
+calvora::TDateTime FromQDate(const QDate& date) {
+    return date.isValid() ? calvora::EncodeDate(date.year(), date.month(), date.day()) : 0;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "finance/financial_types.h"
+
 #include <vector>
 
+#include <QDate>
 #include <QString>
 
 class TqvNumEdit;
@@ -48,6 +51,14 @@ struct CalcChoiceSpec {
     int helpTopic = 0;
 };
 
+// One date picker of a calculator page, with a read-only box beside it naming the weekday.
+struct CalcDateSpec {
+    QString name;    // control name of the picker ("oedStartDate")
+    QString dayName; // control name of its weekday box ("StartDay")
+    int label = -1;  // index of its caption among the values record's labels
+    int helpTopic = 0;
+};
+
 // A money field of `digits` integer digits.
 CalcFieldSpec MoneyField(const QString& name, int label, CalcRole role, int helpTopic,
                          int marker = 0);
@@ -68,3 +79,7 @@ long double WholeCount(long double value, bool round);
 
 // Whether a count fits a 16-bit record field.
 bool FitsCount16(long double value);
+
+// Day numbers of the records and calendar dates of the pickers; an invalid date is day 0.
+QDate ToQDate(calvora::TDateTime date);
+calvora::TDateTime FromQDate(const QDate& date);

@@ -7,7 +7,9 @@
 #include "app/num_edit.h"
 #include "app/ui_text.h"
 #include "app/user_prompts.h"
+#include "finance/date_math.h"
 #include "persistence/date_pattern.h"
+#include "persistence/masks_unit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,12 +19,14 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -149,7 +153,12 @@ TCalcWindow::TCalcWindow(QWidget* owner, CalcWindowSpec desc,
     m_fresh = false;
 }
 
-TCalcWindow::~TCalcWindow() = default;
+TCalcWindow::~TCalcWindow() {
+    // The controls are freed after this object's own parts; a field losing the focus while
+    // the window is torn down must not call back into it.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
 
 QSize TCalcWindow::defaultSize() const {
     const double scale = ScreenScale();
@@ -227,8 +236,12 @@ void TCalcWindow::applyTexts() {
         m_choiceLabels[i]->setText(Text(m_binding->label(m_desc.choices[i].label)));
         FillChoice(*m_choices[i], m_binding->choiceItems(index), m_binding->choice(index));
     }
-    if (m_helpText != nullptr)
-        m_helpText->setText(Text(calctext::kUnknownHelp));
+    for (std::size_t i = 0; i < m_dates.size(); ++i) {
+        m_dateLabels[i]->setText(Text(m_binding->label(m_desc.dates[i].label)));
+        showWeekday(i);
+    }
+    for (QLabel* help : m_helpTexts)
+        help->setText(Text(calctext::kUnknownHelp));
     refreshStatus();
     OptionControls& o = *m_options;
     o.opens->setTitle(GroupCaption(calctext::kOpensGroup));
@@ -287,6 +300,8 @@ bool TCalcWindow::sendFields() {
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         if (m_desc.fields[i].role != CalcRole::Result)
             m_binding->setNumber(static_cast<int>(i), values[i]);
+    for (std::size_t i = 0; i < m_dates.size(); ++i)
+        m_binding->setDate(static_cast<int>(i), FromQDate(m_dates[i]->date()));
     for (std::size_t i = 0; i < m_choices.size(); ++i)
         m_binding->setChoice(static_cast<int>(i), m_choices[i]->currentIndex(),
                              ToStd(m_choices[i]->currentText()));
@@ -297,6 +312,8 @@ bool TCalcWindow::sendFields() {
 void TCalcWindow::showValues() {
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         m_edits[i]->setNumericValue(m_binding->number(static_cast<int>(i)));
+    for (std::size_t i = 0; i < m_dates.size(); ++i)
+        m_dates[i]->setDate(ToQDate(m_binding->date(static_cast<int>(i))));
     for (std::size_t i = 0; i < m_choices.size(); ++i) {
         SelectRow(*m_choices[i], m_binding->choice(static_cast<int>(i)));
     }
@@ -390,6 +407,25 @@ TqvNumEdit* TCalcWindow::field(const QString& name) const {
 
 QComboBox* TCalcWindow::choice(const QString& name) const {
     return findChild<QComboBox*>(name);
+}
+
+QDateEdit* TCalcWindow::datePicker(const QString& name) const {
+    return findChild<QDateEdit*>(name);
+}
+
+void TCalcWindow::showWeekday(std::size_t index) {
+    const calvora::TDateTime date = FromQDate(m_dates.at(index)->date());
+    m_dayBoxes.at(index)->setText(Text(calvora::TcalcDateMathEx::WeekdayName(date)));
+}
+
+const calvora::TMasks* TCalcWindow::masksFor(CalcFormat format) const {
+    return m_desc.maskMoneyOnly && format != CalcFormat::Money ? nullptr : m_masks;
+}
+
+std::string TCalcWindow::dateMask() const {
+    if (m_masks != nullptr)
+        return m_masks->DateMask();
+    return calvora::TMasks::BuildDateMask(m_settings.Regional().ShortDateFormat);
 }
 
 void TCalcWindow::showMarkers() {

@@ -14,8 +14,11 @@
 
 class QAbstractButton;
 class QComboBox;
+class QDateEdit;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -36,6 +39,8 @@ struct CalcWindowSpec {
     int minimumHeight = 450;
     int helpTopic = 0;
     std::vector<CalcFieldSpec> fields;
+    // Date pickers, between the typed inputs and the lists.
+    std::vector<CalcDateSpec> dates;
     std::vector<CalcChoiceSpec> choices;
     // Options page: the default rate's caption (options record label) and topic, then the
     // local default lists (labels of the options record).
@@ -47,6 +52,8 @@ struct CalcWindowSpec {
     // Status bar: the values record caption shown before the assumed loan date; -1 none.
     int statusLabel = -1;
     const char* printHint = nullptr;
+    // Regional masks reach the money fields only; rates and counts keep their design.
+    bool maskMoneyOnly = false;
 };
 
 // The shared calculator window: a Calculator page of numeric edits and lists, an Options
@@ -73,6 +80,7 @@ public:
     QString statusText() const;
     TqvNumEdit* field(const QString& name) const;
     QComboBox* choice(const QString& name) const;
+    QDateEdit* datePicker(const QString& name) const;
     TCalcWindowBinding& binding() { return *m_binding; }
 
     // The default outer size scaled to the screen's pixels per inch.
@@ -99,10 +107,17 @@ protected:
     // The window's values record into the fields.
     virtual void showValues();
 
+    TqvNumEdit* edit(std::size_t field) const { return m_edits.at(field); }
+    QDateEdit* dateEdit(std::size_t index) const { return m_dates.at(index); }
+
 private:
     struct OptionControls;
 
     void buildCalculatorPage(QWidget* page);
+    void addDatePicker(QGridLayout& grid, int row, const CalcDateSpec& desc);
+    void showWeekday(std::size_t index);
+    const calvora::TMasks* masksFor(CalcFormat format) const;
+    std::string dateMask() const;
     void buildOptionsPage(QWidget* page);
     QWidget* buildButtons();
     void chainTabOrder();
@@ -136,7 +151,10 @@ private:
     std::vector<QLabel*> m_markers;
     std::vector<QComboBox*> m_choices;
     std::vector<QLabel*> m_choiceLabels;
-    QLabel* m_helpText = nullptr;
+    std::vector<QDateEdit*> m_dates;
+    std::vector<QLineEdit*> m_dayBoxes;
+    std::vector<QLabel*> m_dateLabels;
+    std::vector<QLabel*> m_helpTexts;
     QStatusBar* m_statusBar = nullptr;
     QLabel* m_status = nullptr;
     std::unique_ptr<OptionControls> m_options;

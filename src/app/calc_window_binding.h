@@ -2,6 +2,7 @@
 
 #include "calculators/calc_buffer.h"
 #include "calculators/report_page.h"
+#include "finance/financial_types.h"
 
 #include <cstdint>
 #include <string>
@@ -36,6 +37,8 @@ public:
     virtual void setChoice(int index, int row, const std::string& text) = 0;
     virtual std::vector<std::string> choiceItems(int index) const = 0;
     virtual std::string label(int index) const = 0;
+    virtual calvora::TDateTime date(int index) const = 0;
+    virtual void setDate(int index, calvora::TDateTime value) = 0;
 
     // The window's options record.
     virtual float defaultRate() const = 0;
@@ -85,6 +88,7 @@ struct TCalcRecordMap {
     using Opt = typename Buf::OptionsRec;
     std::vector<TCalcNumberMember<Rec>> numbers;
     std::vector<calvora::ChoiceField Rec::*> choices;
+    std::vector<calvora::TDateTime Rec::*> dates;
     std::vector<calvora::ChoiceField Opt::*> optionChoices;
     calvora::TLatestCalculation<Rec>* latest = nullptr;
 };
@@ -129,6 +133,12 @@ public:
         return (m_values.*m_map.choices.at(Index(index))).Items;
     }
     std::string label(int index) const override { return At(m_values.Labels, index); }
+    calvora::TDateTime date(int index) const override {
+        return m_values.*m_map.dates.at(Index(index));
+    }
+    void setDate(int index, calvora::TDateTime value) override {
+        m_values.*m_map.dates.at(Index(index)) = value;
+    }
 
     float defaultRate() const override { return m_options.DefaultRate; }
     void setDefaultRate(float rate) override { m_options.DefaultRate = rate; }
@@ -188,6 +198,8 @@ public:
     }
 
     const Buf& buffer() const { return m_buffer; }
+    // For windows that use operations of their own buffer kind beyond the shared protocol.
+    Buf& buffer() { return m_buffer; }
 
 private:
     static std::size_t Index(int index) { return static_cast<std::size_t>(index); }

@@ -7,9 +7,11 @@
 
 #include <span>
 
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -28,15 +30,16 @@ void TCalcWindow::buildCalculatorPage(QWidget* page) {
         auto* label = new QLabel(page);
         auto* edit = new TqvNumEdit(page);
         edit->setObjectName(desc.name);
-        ApplyFieldFormat(*edit, desc.format, desc.digits, m_masks);
+        ApplyFieldFormat(*edit, desc.format, desc.digits, masksFor(desc.format));
         edit->setAcceptNegatives(desc.acceptNegatives);
         HelpRouter::setTopic(edit, desc.helpTopic);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // A label with a buddy reads "&&" as "&"; a result's buddy takes no focus.
+        label->setBuddy(edit);
         if (desc.role == CalcRole::Result) {
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::NoFocus);
         } else {
-            label->setBuddy(edit);
             connect(edit, &TqvNumEdit::valueChanged, this, &TCalcWindow::inputChanged);
         }
         auto* marker = new QLabel(Text(calctext::kSolvedMarker), page);
@@ -56,18 +59,24 @@ void TCalcWindow::buildCalculatorPage(QWidget* page) {
         m_edits.push_back(edit);
         m_markers.push_back(marker);
         if (desc.helpTextAfter) {
-            m_helpText = new QLabel(Text(calctext::kUnknownHelp), page);
-            m_helpText->setObjectName(QStringLiteral("lHelpText"));
-            m_helpText->setAlignment(Qt::AlignCenter);
-            m_helpText->setWordWrap(true);
-            grid->addWidget(m_helpText, row++, 0, 1, 3);
+            // Windows of two sections end each with this line: "lHelpText", "lHelpText2".
+            auto* help = new QLabel(Text(calctext::kUnknownHelp), page);
+            help->setObjectName(m_helpTexts.empty()
+                                    ? QStringLiteral("lHelpText")
+                                    : QStringLiteral("lHelpText%1").arg(m_helpTexts.size() + 1));
+            help->setAlignment(Qt::AlignCenter);
+            help->setWordWrap(true);
+            grid->addWidget(help, row++, 0, 1, 3);
             grid->setRowMinimumHeight(row++, 4);
+            m_helpTexts.push_back(help);
         }
     };
-    // Inputs first, then the lists, then the results below a gap.
+    // Inputs first, then the date pickers and the lists, then the results below a gap.
     for (const CalcFieldSpec& desc : m_desc.fields)
         if (desc.role != CalcRole::Result)
             addField(desc);
+    for (const CalcDateSpec& desc : m_desc.dates)
+        addDatePicker(*grid, row++, desc);
     for (const CalcChoiceSpec& desc : m_desc.choices) {
         auto* label = new QLabel(page);
         auto* box = new QComboBox(page);
@@ -87,6 +96,42 @@ void TCalcWindow::buildCalculatorPage(QWidget* page) {
         if (desc.role == CalcRole::Result)
             addField(desc);
     grid->setRowStretch(row, 1);
+}
+
+void TCalcWindow::addDatePicker(QGridLayout& grid, int row, const CalcDateSpec& desc) {
+    QWidget* page = grid.parentWidget();
+    auto* label = new QLabel(page);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* picker = new QDateEdit(page);
+    picker->setObjectName(desc.name);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(Text(dateMask()));
+    picker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(picker);
+    HelpRouter::setTopic(picker, desc.helpTopic);
+    // The weekday box is shown, not typed into: clicking it lands in its picker.
+    auto* weekday = new QLineEdit(page);
+    weekday->setObjectName(desc.dayName);
+    weekday->setReadOnly(true);
+    weekday->setFocusPolicy(Qt::ClickFocus);
+    weekday->setFocusProxy(picker);
+    // Wide enough for the longest weekday name and the box's frame.
+    weekday->setFixedWidth(weekday->fontMetrics().horizontalAdvance(QStringLiteral("Wednesday")) +
+                           12);
+    auto* cell = new QHBoxLayout;
+    cell->setSpacing(6);
+    cell->addWidget(weekday);
+    cell->addWidget(picker, 1);
+    grid.addWidget(label, row, 0);
+    grid.addLayout(cell, row, 1);
+    const std::size_t index = m_dates.size();
+    connect(picker, &QDateEdit::dateChanged, this, [this, index] {
+        showWeekday(index);
+        inputChanged();
+    });
+    m_dateLabels.push_back(label);
+    m_dates.push_back(picker);
+    m_dayBoxes.push_back(weekday);
 }
 
 void TCalcWindow::buildOptionsPage(QWidget* page) {
@@ -124,7 +169,7 @@ void TCalcWindow::buildOptionsPage(QWidget* page) {
     o.rateLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     o.rate = new TqvNumEdit(o.local);
     o.rate->setObjectName(QStringLiteral("oedDefaultRate"));
-    ApplyFieldFormat(*o.rate, CalcFormat::Rate, 2, m_masks);
+    ApplyFieldFormat(*o.rate, CalcFormat::Rate, 2, masksFor(CalcFormat::Rate));
     o.rate->setAcceptNegatives(false);
     o.rateLabel->setBuddy(o.rate);
     HelpRouter::setTopic(o.rate, m_desc.defaultRateHelpTopic);
@@ -216,6 +261,8 @@ void TCalcWindow::chainTabOrder() {
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         if (m_desc.fields[i].role != CalcRole::Result)
             chain(m_edits[i]);
+    for (QDateEdit* picker : m_dates)
+        chain(picker);
     for (QComboBox* box : m_choices)
         chain(box);
     for (const auto& [button, hint] : m_buttonHints)

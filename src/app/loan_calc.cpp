@@ -1,15 +1,12 @@
 #include "app/loan_calc.h"
 
-#include "app/app_context.h"
+#include "app/loan_window_parts.h"
 #include "calculators/buf_loan.h"
-
-#include <stdexcept>
 
 namespace {
 
 using calvora::TbufLoan;
 using Rec = calvora::TcalcLoanTransferRec;
-using Opt = calvora::TcalcLoanOptionsTransferRec;
 
 // Labels of the loan buffer's values record.
 enum LoanLabel {
@@ -24,23 +21,13 @@ enum LoanLabel {
     lInterest,
     lLoanDate
 };
-// Labels of its options record.
-enum LoanOptionLabel { oAmortMthd, oPmtMthd, oCmpPYR, oPYR, oRate };
-
-calvora::TAppInfoXML& Settings() {
-    if (App().settings == nullptr)
-        throw std::logic_error("calculator window opened before the settings store");
-    return *App().settings;
-}
 
 // The same order as the fields and lists of LoanWindowSpec.
 TCalcRecordMap<TbufLoan> LoanRecordMap() {
     TCalcRecordMap<TbufLoan> map;
     map.numbers = {&Rec::Amount, &Rec::Periods, &Rec::AnnualRate, &Rec::Payment,
                    &Rec::TotalInterest};
-    map.choices = {&Rec::PaymentPeriod, &Rec::Compounding, &Rec::PaymentMethod, &Rec::AmortMethod};
-    map.optionChoices = {&Opt::DefaultPaymentPeriod, &Opt::DefaultCompounding,
-                         &Opt::DefaultPaymentMethod, &Opt::DefaultAmortMethod};
+    MapLoanChoices(map);
     map.latest = &calvora::LastLoanCalculation;
     return map;
 }
@@ -65,20 +52,8 @@ CalcWindowSpec LoanWindowSpec() {
         payment,
         MoneyField(QStringLiteral("oedInterest"), lInterest, CalcRole::Result, 0),
     };
-    desc.choices = {
-        {QStringLiteral("cbxPYR"), lPYR, 16},
-        {QStringLiteral("cbxCmpPYR"), lCmpPYR, 13},
-        {QStringLiteral("cbxPmtMthd"), lPmtMthd, 25},
-        {QStringLiteral("cbxAmortMthd"), lAmortMthd, 12},
-    };
-    desc.defaultRateLabel = oRate;
-    desc.defaultRateHelpTopic = 81;
-    desc.optionChoices = {
-        {QStringLiteral("cbxDefaultPYR"), oPYR, 16},
-        {QStringLiteral("cbxDefaultCmpPYR"), oCmpPYR, 13},
-        {QStringLiteral("cbxDefaultPmtMthd"), oPmtMthd, 25},
-        {QStringLiteral("cbxDefaultAmortMthd"), oAmortMthd, 12},
-    };
+    desc.choices = LoanChoices(lPYR, lCmpPYR, lPmtMthd, lAmortMthd);
+    SetFullLoanOptions(desc);
     desc.markers = true;
     desc.statusLabel = lLoanDate;
     return desc;
@@ -86,6 +61,5 @@ CalcWindowSpec LoanWindowSpec() {
 
 TcalcLoan::TcalcLoan(QWidget* owner)
     : TCalcWindow(owner, LoanWindowSpec(),
-                  std::make_unique<TCalcBufferBinding<TbufLoan>>(
-                      Settings(), LoanWindowSpec().section.toStdString(), LoanRecordMap()),
-                  Settings(), App().masks) {}
+                  MakeCalcBinding<TbufLoan>(LoanWindowSpec(), LoanRecordMap()), AppSettings(),
+                  App().masks) {}

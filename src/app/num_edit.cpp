@@ -386,6 +386,7 @@ void TqvNumEdit::focusOutEvent(QFocusEvent* event) {
     m_decimalMode = false;
     QWidget::focusOutEvent(event);
     update();
+    emit editingFinished();
 }
 
 void TqvNumEdit::mousePressEvent(QMouseEvent* event) {

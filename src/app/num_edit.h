@@ -57,6 +57,8 @@ public slots:
 
 signals:
     void valueChanged(double value);
+    // Focus left the field.
+    void editingFinished();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,7 +1,12 @@
 // Renders the main window and its dialogs to PNG files for looking at them (not a test).
 // Usage: calvora_screenshots <output folder> [scale]
+#include "app/app_context.h"
+#include "app/calculator_windows.h"
 #include "app/help_viewer.h"
+#include "app/interest_calc.h"
+#include "app/loan_calc.h"
 #include "app/main_window.h"
+#include "app/num_edit.h"
 #include "app/printer_catalog.h"
 #include "app/printer_form.h"
 #include "app/skin_dialog.h"
@@ -9,8 +14,13 @@
 #include "app/tool_window.h"
 #include "persistence/app_info_xml.h"
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -39,6 +49,62 @@ void Save(QWidget& widget, const QString& folder, const QString& name) {
     widget.show();
     QTest::qWait(150);
     widget.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+// One calculator window with a calculation done: field names and values, then Calc.
+struct CalculatorShot {
+    QString file;
+    std::function<TCalcWindow*(QWidget*)> make;
+    std::vector<std::pair<const char*, double>> values;
+};
+
+void SaveCalculators(QWidget& owner, const QString& folder) {
+    const std::vector<CalculatorShot> shots = {
+        {QStringLiteral("calc-loan"),
+         [](QWidget* o) { return new TcalcLoan(o); },
+         {{"oedPV", 100000}, {"oedNumPmts", 360}, {"oedRate", 6}, {"oedPmt", 0}}},
+        {QStringLiteral("calc-interest"),
+         [](QWidget* o) { return new TcalcInterest(o); },
+         {{"oedPV", 10000}, {"oedRate", 5}, {"oedNumDays", 365}}},
+        {QStringLiteral("calc-accel"),
+         [](QWidget* o) { return new TcalcAccPmt(o); },
+         {{"oedPV", 100000},
+          {"oedNumPmts", 360},
+          {"oedRate", 6},
+          {"oedIncAfter", 1},
+          {"oedExtraPd", 100}}},
+        {QStringLiteral("calc-balloon"),
+         [](QWidget* o) { return new TcalcBallPmt(o); },
+         {{"pedPV", 100000},
+          {"pedRate", 6},
+          {"pedPeriodDue", 60},
+          {"pedPmt", 0},
+          {"pedFV", 50000}}},
+        {QStringLiteral("calc-rembal"),
+         [](QWidget* o) { return new TcalcRemBal(o); },
+         {{"oedPV", 100000}, {"oedNumPmts", 360}, {"oedRate", 6}, {"oedBalAfter", 60}}},
+        {QStringLiteral("calc-auto"),
+         [](QWidget* o) { return new TcalcAutomobileLoan(o); },
+         {{"oedCarPrice", 25000}, {"oedDownPayment", 5000}, {"oedNumPeriods", 60}, {"oedRate", 7}}},
+        {QStringLiteral("calc-mortgage"),
+         [](QWidget* o) { return new TcalcMortgageLoan(o); },
+         {{"oedPrice", 300000},
+          {"oedDownPaymentPercentage", 20},
+          {"oedNumPeriods", 360},
+          {"oedRate", 6.5}}},
+    };
+    for (const CalculatorShot& shot : shots) {
+        TCalcWindow* window = shot.make(&owner);
+        window->setupWindow({});
+        QTest::qWait(50);
+        for (const auto& [name, value] : shot.values)
+            window->field(QString::fromLatin1(name))->setValue(value);
+        if (auto* start = window->datePicker(QStringLiteral("oedStartDate")))
+            start->setDate(QDate(2026, 3, 1));
+        window->calc();
+        Save(*window, folder, shot.file);
+        window->close();
+    }
 }
 
 } // namespace
@@ -76,6 +142,9 @@ int main(int argc, char* argv[]) {
         TfrmSkin skinDialog(settings, skins, &main);
         skinDialog.skinBox()->setCurrentIndex(0);
         Save(skinDialog, out, QStringLiteral("skin-dialog"));
+        App() = AppContext{&settings, nullptr, &skins};
+        SaveCalculators(main, out);
+        App() = AppContext{};
     }
     THelpViewer::instance().showTopic(8);
     Save(THelpViewer::instance(), out, QStringLiteral("help"));

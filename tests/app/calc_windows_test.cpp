@@ -1,0 +1,330 @@
+// Every calculator window driven as a user drives it: keys typed into the fields, a list
+// changed, Calc, Copy, Print to PDF, close and reopen, and two zeros where the window has
+// unknowns. The expected figures are computed independently of the program (noted per case).
+#include "app/calculator_windows.h"
+#include "app/interest_calc.h"
+#include "app/loan_calc.h"
+#include "calc_window_test_support.h"
+#include "calculators/buf_accelerated_pmt.h"
+#include "calculators/buf_automobile_loan.h"
+#include "calculators/buf_balloon_pmt.h"
+#include "calculators/buf_interest.h"
+#include "calculators/buf_loan.h"
+#include "calculators/buf_mortgage_loan.h"
+#include "calculators/buf_remaining_balance.h"
+
+#include <cmath>
+#include <vector>
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Typed {
+    const char* field;
+    const char* keys;
+};
+
+struct Chosen {
+    const char* list;
+    int row;
+};
+
+struct Shown {
+    const char* field;
+    double value; // compared to the shown decimals: within half a unit of the last one
+    double unit;
+};
+
+struct WindowCase {
+    const char* name;
+    ToolKind kind;
+    const char* caption;
+    std::vector<Typed> typed;
+    std::vector<Chosen> chosen;
+    Shown solved;
+    int marker; // LastSolved code whose marker shows; 0 for windows without markers
+    std::vector<Shown> alsoShown;
+    // The solved value as the copied and printed text shows it.
+    const char* solvedText;
+    // Typed after reopening to leave two values 0; empty where nothing is unknown.
+    std::vector<Typed> twoZeros;
+};
+
+constexpr double kCent = 0.01;
+constexpr double kWhole = 1;
+constexpr double kRateUnit = 0.0001;
+
+// Payment period rows: 5 Monthly, 10 Annually; compounding rows: 6 Monthly, 11 Annually;
+// payment method rows: 0 Arrears, 1 Advance; days in year rows: 0 "360", 2 "365".
+const std::vector<WindowCase>& Cases() {
+    static const std::vector<WindowCase> cases = {
+        // 100000 * 0.005 / ((1 - 1.005^-360) * 1.005) = 596.5677 (payments in advance).
+        {"loan",
+         ToolKind::Loan,
+         "Loan Calculator 1",
+         {{"oedPV", "100000"}, {"oedNumPmts", "360"}, {"oedRate", "6"}, {"oedPmt", "0"}},
+         {{"cbxPmtMthd", 1}},
+         {"oedPmt", 596.57, kCent},
+         4,
+         {},
+         "$596.57",
+         {{"oedPV", "0"}, {"oedPmt", "0"}}},
+        // 10000 * (1 + 0.05/12)^12 - 10000 = 511.6190 over the twelve whole months from
+        // 1 March 2026 to 1 March 2027; the daily rate 5 / 365 = 0.013699 %.
+        {"interest",
+         ToolKind::Interest,
+         "Compound & Simple Interest Calculator 1",
+         {{"oedPV", "10000"}, {"oedRate", "5"}, {"oedNumDays", "365"}},
+         {{"cbxDaysPerYear", 2}},
+         {"oedInterest", 511.62, kCent},
+         0,
+         {{"oedFV", 10511.62, kCent}, {"oedDailyRate", 0.0137, kRateUnit}},
+         "$511.62",
+         {}},
+        // Annual payments at 6 %: 100000 * 0.06 / (1 - 1.06^-30) = 7264.89. Simulated with
+        // each year's interest rounded to cents: the regular loan pays 117,946.86 interest;
+        // with 2,000 more from payment 1 it is paid off in 18 payments and 65,864.45 interest.
+        {"accelerated payment",
+         ToolKind::AccelPayment,
+         "Accelerated Payment Calculator 1",
+         {{"oedPV", "100000"},
+          {"oedNumPmts", "30"},
+          {"oedRate", "6"},
+          {"oedIncAfter", "1"},
+          {"oedExtraPd", "2000"}},
+         {{"cbxPYR", 10}, {"cbxCmpPYR", 11}},
+         {"oedIntSaved", 52082.41, kCent},
+         0,
+         {{"oedNewNumPmts", 18, kWhole}},
+         "$52,082.41",
+         {{"oedPV", "0"}, {"oedRate", "0"}}},
+        // Monthly payments, annual compounding: i = 1.06^(1/12) - 1, v = 1/(1+i); the balloon
+        // is the 60th payment: (100000 - 50000 v^60) / ((1 - v^59) / i) = 1223.9409.
+        {"balloon payment",
+         ToolKind::BalloonPayment,
+         "Balloon Payment Calculator 1",
+         {{"pedPV", "100000"},
+          {"pedRate", "6"},
+          {"pedPeriodDue", "60"},
+          {"pedPmt", "0"},
+          {"pedFV", "50000"}},
+         {{"cbxCmpPYR", 11}},
+         {"pedPmt", 1223.94, kCent},
+         4,
+         {},
+         "$1,223.94",
+         {{"pedRate", "0"}, {"pedPmt", "0"}}},
+        // Same rate: payment 100000 i / (1 - v^360) = 589.37; sixty months with each month's
+        // interest rounded to cents leave 92,869.73.
+        {"remaining balance",
+         ToolKind::RemainingBalance,
+         "Remaining Balance Calculator 1",
+         {{"oedPV", "100000"}, {"oedNumPmts", "360"}, {"oedRate", "6"}, {"oedBalAfter", "60"}},
+         {{"cbxCmpPYR", 11}},
+         {"oedFV", 92869.73, kCent},
+         0,
+         {{"oedPmt", 589.37, kCent}},
+         "$92,869.73",
+         {{"oedPV", "0"}, {"oedRate", "0"}}},
+        // 20000 financed, payments in advance: 20000 (0.07/12) / ((1 - (1+0.07/12)^-60)
+        // (1 + 0.07/12)) = 393.7272; the down payment is 20 % of the price.
+        {"automobile loan",
+         ToolKind::AutomobileLoan,
+         "Automobile Loan Calculator - Cash Down 1",
+         {{"oedCarPrice", "25000"},
+          {"oedDownPayment", "5000"},
+          {"oedLoanAmount", "0"},
+          {"oedNumPeriods", "60"},
+          {"oedRate", "7"},
+          {"oedPmt", "0"}},
+         {{"cbxPmtMthd", 1}},
+         {"oedPmt", 393.73, kCent},
+         0,
+         {{"oedLoanAmount", 20000, kCent}, {"oedDownPaymentPercentage", 20, kRateUnit}},
+         "$393.73",
+         {{"oedNumPeriods", "0"}, {"oedPmt", "0"}}},
+        // 240000 financed (20 % down), payments in advance: 240000 (0.065/12) /
+        // ((1 - (1+0.065/12)^-360) (1 + 0.065/12)) = 1508.7906.
+        {"mortgage loan",
+         ToolKind::MortgageLoan,
+         "Mortgage Loan Calculator - Percent Down 1",
+         {{"oedPrice", "300000"},
+          {"oedDownPaymentPercentage", "20"},
+          {"oedLoanAmount", "0"},
+          {"oedNumPeriods", "360"},
+          {"oedRate", "6.5"},
+          {"oedPmt", "0"}},
+         {{"cbxPmtMthd", 1}},
+         {"oedPmt", 1508.79, kCent},
+         0,
+         {{"oedLoanAmount", 240000, kCent}, {"oedDownPayment", 60000, kCent}},
+         "$1,508.79",
+         {{"oedNumPeriods", "0"}, {"oedPmt", "0"}}},
+    };
+    return cases;
+}
+
+void ForgetLatestCalculations() {
+    calvora::LastLoanCalculation = {};
+    calvora::LastInterestCalculation = {};
+    calvora::LastAccPmtCalculation = {};
+    calvora::LastBallPmtCalculation = {};
+    calvora::LastRemBalCalculation = {};
+    calvora::LastAutomobileCalculation = {};
+    calvora::LastMortgageCalculation = {};
+}
+
+// Fails unless the field shows `shown.value` to its last decimal.
+void VerifyShown(TCalcWindow& window, const Shown& shown) {
+    const double value = FieldValue(window, shown.field);
+    QVERIFY2(std::fabs(value - shown.value) < shown.unit / 2,
+             qPrintable(QStringLiteral("%1 shows %2, expected %3")
+                            .arg(QString::fromLatin1(shown.field))
+                            .arg(value, 0, 'f', 6)
+                            .arg(shown.value, 0, 'f', 6)));
+}
+
+bool IsTyped(const WindowCase& c, const char* field) {
+    for (const Typed& typed : c.typed)
+        if (QByteArray(typed.field) == field)
+            return true;
+    return false;
+}
+
+} // namespace
+
+class CalcWindowsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<CalcWindowFixture> m_app;
+
+    static void addCaseColumn() {
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < Cases().size(); ++i)
+            QTest::newRow(Cases()[i].name) << static_cast<int>(i);
+    }
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        RegisterToolWindows();
+    }
+
+    void init() {
+        ForgetLatestCalculations();
+        m_app = std::make_unique<CalcWindowFixture>();
+    }
+
+    void cleanup() { m_app.reset(); }
+
+    void aCalculationFromTypingToReopening_data() { addCaseColumn(); }
+
+    void aCalculationFromTypingToReopening() {
+        QFETCH(int, index);
+        const WindowCase& c = Cases()[static_cast<std::size_t>(index)];
+        TCalcWindow* window = m_app->open(c.kind);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->windowTitle(), QString::fromUtf8(c.caption));
+
+        // The interest window's dates: the start date typed into its picker, then the day
+        // count moves the end date.
+        if (QDateEdit* start = window->datePicker(QStringLiteral("oedStartDate"))) {
+            start->setFocus();
+            start->setSelectedSection(QDateTimeEdit::MonthSection);
+            // A full section moves on to the next one.
+            QTest::keyClicks(start, QStringLiteral("03012026"));
+            QCOMPARE(start->date(), QDate(2026, 3, 1));
+        }
+        for (const Typed& typed : c.typed)
+            TypeInto(*window, typed.field, QString::fromLatin1(typed.keys));
+        for (const Chosen& chosen : c.chosen) {
+            QComboBox* list = window->choice(QString::fromLatin1(chosen.list));
+            QVERIFY2(list != nullptr, chosen.list);
+            list->setFocus();
+            // Down-arrow steps through the rows from the top.
+            QTest::keyClick(list, Qt::Key_Home);
+            for (int row = 0; row < chosen.row; ++row)
+                QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->currentIndex(), chosen.row);
+        }
+
+        QTest::keyClick(window, Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY2(std::fabs(FieldValue(*window, c.solved.field) - c.solved.value) <
+                         c.solved.unit / 2,
+                     qPrintable(QString::number(FieldValue(*window, c.solved.field), 'f', 4)));
+        QVERIFY2(m_app->prompts.failed.isEmpty(), qPrintable(m_app->prompts.failed.join('\n')));
+        for (const Shown& shown : c.alsoShown)
+            VerifyShown(*window, shown);
+        QCOMPARE(window->shownMarker(), c.marker);
+        if (c.marker != 0)
+            QVERIFY(window->resultsFresh());
+        if (QDateEdit* end = window->datePicker(QStringLiteral("oedEndDate"))) {
+            QCOMPARE(end->date(), QDate(2027, 3, 1));
+            QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("EndDay"))->text(),
+                     QStringLiteral("Monday"));
+        }
+
+        Press(*window, "btnCopy");
+        QCOMPARE(m_app->output.copied.size(), 1);
+        const QString copied = m_app->output.copied.first();
+        QVERIFY2(copied.startsWith(QString::fromUtf8(c.caption) + QStringLiteral("\r\n")),
+                 qPrintable(copied));
+        QVERIFY2(copied.contains(QString::fromUtf8(c.solvedText)), qPrintable(copied));
+
+        QTemporaryDir dir;
+        m_app->output.pdfFile = dir.filePath(QStringLiteral("calculation.pdf"));
+        // Ctrl+P, as the Print hint says (Alt+P also names the price in two windows).
+        QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+        QTRY_VERIFY(m_app->output.pdfWritten);
+        QCOMPARE(m_app->output.jobTitle, QString::fromUtf8(c.caption));
+        const QString printed = PdfText(m_app->output.pdfFile);
+        if (!printed.isEmpty()) {
+            QVERIFY2(printed.contains(QString::fromUtf8(c.caption)), qPrintable(printed));
+            QVERIFY2(printed.contains(QString::fromUtf8(c.solvedText)), qPrintable(printed));
+        }
+
+        // "Last entered calculation" is the opening choice when nothing is stored.
+        window->close();
+        QTRY_VERIFY(m_app->main->windowTable().openCount() == 0);
+        window = m_app->open(c.kind);
+        QVERIFY(window != nullptr);
+        for (const Typed& typed : c.typed) {
+            if (QByteArray(typed.field) == c.solved.field)
+                continue;
+            // Values found by the calculation (a loan amount left 0) are stored with it.
+            bool found = false;
+            for (const Shown& shown : c.alsoShown)
+                found = found || QByteArray(typed.field) == shown.field;
+            if (!found)
+                QCOMPARE(FieldValue(*window, typed.field),
+                         QString::fromLatin1(typed.keys).toDouble());
+        }
+        if (IsTyped(c, c.solved.field))
+            VerifyShown(*window, c.solved);
+        for (const Chosen& chosen : c.chosen)
+            QCOMPARE(window->choice(QString::fromLatin1(chosen.list))->currentIndex(), chosen.row);
+        if (QDateEdit* start = window->datePicker(QStringLiteral("oedStartDate")))
+            QCOMPARE(start->date(), QDate(2026, 3, 1));
+
+        if (c.twoZeros.empty())
+            return;
+        const int markerBefore = window->shownMarker();
+        for (const Typed& typed : c.twoZeros)
+            TypeInto(*window, typed.field, QString::fromLatin1(typed.keys));
+        Press(*window, "btnCalc");
+        QCOMPARE(m_app->prompts.failed,
+                 QStringList{QStringLiteral("Too many unknowns. Enter only one zero value.")});
+        // The typed values stay, and the marker is as it was.
+        for (const Typed& typed : c.twoZeros)
+            QCOMPARE(FieldValue(*window, typed.field), 0.0);
+        QCOMPARE(window->shownMarker(), markerBefore);
+    }
+};
+
+QTEST_MAIN(CalcWindowsTest)
+#include "calc_windows_test.moc"
