@@ -12,13 +12,16 @@
 #include "calculators/buf_loan.h"
 #include "calculators/buf_mortgage_loan.h"
 #include "calculators/buf_remaining_balance.h"
+#include "persistence/masks_unit.h"
 
 #include <cmath>
 #include <vector>
 
+#include <QAction>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -323,6 +326,207 @@ private slots:
         for (const Typed& typed : c.twoZeros)
             QCOMPARE(FieldValue(*window, typed.field), 0.0);
         QCOMPARE(window->shownMarker(), markerBefore);
+    }
+
+    void windowFacts_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("positionKey");
+        QTest::addColumn<int>("helpTopic");
+        QTest::addColumn<QSize>("resetSize");
+        QTest::addColumn<int>("minimumHeight");
+        QTest::addColumn<bool>("statusShown");
+        QTest::addColumn<QString>("printHint");
+        const QString schedule = QStringLiteral("Print schedule [Ctrl][P]");
+        auto row = [&](const char* name, ToolKind kind, const char* key, int topic, QSize size,
+                       int minimum, bool status, const QString& hint) {
+            QTest::newRow(name) << static_cast<int>(kind) << QString::fromLatin1(key) << topic
+                                << size << minimum << status << hint;
+        };
+        row("loan", ToolKind::Loan, "LoanCalc1", 8, {406, 467}, 450, true, schedule);
+        row("interest", ToolKind::Interest, "Interest_calc1", 50, {406, 546}, 450, false, schedule);
+        row("accelerated", ToolKind::AccelPayment, "AccelPayment1", 32, {406, 467}, 450, true,
+            schedule);
+        row("balloon", ToolKind::BalloonPayment, "BalloonPayment1", 92, {406, 467}, 450, true,
+            QStringLiteral("Print"));
+        row("remaining balance", ToolKind::RemainingBalance, "RemainBalCalc1", 91, {406, 467}, 450,
+            false, schedule);
+        row("automobile", ToolKind::AutomobileLoan, "AutoMobile1", 5230, {406, 578}, 500, true,
+            schedule);
+        row("mortgage", ToolKind::MortgageLoan, "Mortgage1", 5250, {406, 578}, 500, true, schedule);
+    }
+
+    void windowFacts() {
+        QFETCH(int, kind);
+        QFETCH(QString, positionKey);
+        QFETCH(int, helpTopic);
+        QFETCH(QSize, resetSize);
+        QFETCH(int, minimumHeight);
+        QFETCH(bool, statusShown);
+        QFETCH(QString, printHint);
+        TCalcWindow* window = m_app->open(static_cast<ToolKind>(kind));
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->positionKey(), positionKey);
+        QCOMPARE(window->desc().helpTopic, helpTopic);
+        // The test screen has 96 pixels per inch: the sizes are taken as given.
+        QCOMPARE(window->desc().resetSize, resetSize);
+        QCOMPARE(window->minimumHeight(), minimumHeight);
+        QCOMPARE(window->statusText().startsWith(QStringLiteral(" The assumed loan date is: ")),
+                 statusShown);
+        if (!statusShown)
+            QVERIFY(window->statusText().isEmpty());
+        QCOMPARE(window->findChild<QPushButton*>("btnPrint")->toolTip(), printHint);
+        QCOMPARE(m_app->main->windowsMenu()->actions().first()->text(), window->windowTitle());
+        // Each window counts its own openings.
+        const std::string section = window->desc().section.toStdString();
+        QCOMPARE(m_app->settings.store().ReadInteger(section, "RunTimes", 0), 1);
+    }
+
+    void countsHeldIn16BitsAreRefusedAbove32767_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("accelerated total periods")
+            << static_cast<int>(ToolKind::AccelPayment) << QStringLiteral("oedNumPmts");
+        QTest::newRow("accelerated increase start")
+            << static_cast<int>(ToolKind::AccelPayment) << QStringLiteral("oedIncAfter");
+        QTest::newRow("balloon period")
+            << static_cast<int>(ToolKind::BalloonPayment) << QStringLiteral("pedPeriodDue");
+        QTest::newRow("remaining balance total periods")
+            << static_cast<int>(ToolKind::RemainingBalance) << QStringLiteral("oedNumPmts");
+        QTest::newRow("balance after payment")
+            << static_cast<int>(ToolKind::RemainingBalance) << QStringLiteral("oedBalAfter");
+    }
+
+    void countsHeldIn16BitsAreRefusedAbove32767() {
+        QFETCH(int, kind);
+        QFETCH(QString, field);
+        TCalcWindow* window = m_app->open(static_cast<ToolKind>(kind));
+        TypeInto(*window, qPrintable(field), QStringLiteral("32768"));
+        Press(*window, "btnCalc");
+        QCOMPARE(m_app->prompts.failed,
+                 QStringList{QStringLiteral("Value is not within required range")});
+        // Nothing reached the buffer: Undo shows what it held before.
+        Press(*window, "btnUndo");
+        QCOMPARE(FieldValue(*window, qPrintable(field)), 0.0);
+    }
+
+    void aNumberOfPaymentsHeldIn32BitsIsNotRefusedByTheWindow() {
+        TCalcWindow* window = m_app->open(ToolKind::AutomobileLoan);
+        for (const Typed& typed : std::vector<Typed>{{"oedCarPrice", "25000"},
+                                                     {"oedDownPayment", "5000"},
+                                                     {"oedNumPeriods", "40000"},
+                                                     {"oedRate", "7"}})
+            TypeInto(*window, typed.field, QString::fromLatin1(typed.keys));
+        Press(*window, "btnCalc");
+        QVERIFY(
+            !m_app->prompts.failed.contains(QStringLiteral("Value is not within required range")));
+    }
+
+    // 1 March 2026 is a Sunday; 31 March 2026 a Tuesday.
+    void interestDaysAndDatesFollowEachOther() {
+        TCalcWindow* window = m_app->open(ToolKind::Interest);
+        QDateEdit* start = window->datePicker(QStringLiteral("oedStartDate"));
+        QDateEdit* end = window->datePicker(QStringLiteral("oedEndDate"));
+        auto weekday = [window](const char* name) {
+            return window->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+        };
+        start->setFocus();
+        start->setSelectedSection(QDateTimeEdit::MonthSection);
+        QTest::keyClicks(start, QStringLiteral("03012026"));
+        QCOMPARE(weekday("StartDay"), QStringLiteral("Sunday"));
+
+        // Leaving the start date counts the days to the end date (today's date at opening).
+        TypeInto(*window, "oedNumDays", QStringLiteral("30"));
+        QCOMPARE(end->date(), QDate(2026, 3, 31));
+        QCOMPARE(weekday("EndDay"), QStringLiteral("Tuesday"));
+
+        // A negative count moves the start date back from the end date; leaving the field
+        // shows the count without its sign.
+        end->setDate(QDate(2026, 4, 30));
+        // Coming back into the field selects its value, so the typing replaces it.
+        start->setFocus();
+        TypeInto(*window, "oedNumDays", QStringLiteral("-45"));
+        QCOMPARE(start->date(), QDate(2026, 3, 16));
+        QCOMPARE(end->date(), QDate(2026, 4, 30));
+        start->setFocus();
+        QTRY_COMPARE(FieldValue(*window, "oedNumDays"), 45.0);
+        QCOMPARE(start->date(), QDate(2026, 3, 16));
+
+        // Leaving a date picker recounts the days; the end date stays where it was put.
+        end->setFocus();
+        end->setSelectedSection(QDateTimeEdit::MonthSection);
+        QTest::keyClicks(end, QStringLiteral("05312026"));
+        TypeInto(*window, "oedPV", QStringLiteral("1000"));
+        QCOMPARE(FieldValue(*window, "oedNumDays"), 76.0);
+        QCOMPARE(end->date(), QDate(2026, 5, 31));
+
+        // Clicking a weekday box lands in its picker.
+        auto* box = window->findChild<QLineEdit*>(QStringLiteral("StartDay"));
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(box->focusPolicy() & Qt::TabFocus, 0);
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTRY_VERIFY(start->hasFocus());
+    }
+
+    void interestWindowMasksOnlyItsMoneyFields() {
+        calvora::TRegionalSettings regional = calvora::TRegionalSettings::UnitedStates();
+        regional.CountryCode = 49;
+        regional.ShortDateFormat = "d.M.yyyy";
+        const calvora::TMasks masks(regional);
+        App().masks = &masks;
+        TCalcWindow* window = m_app->open(ToolKind::Interest);
+        QCOMPARE(window->field(QStringLiteral("oedPV"))->editFormat().RightInfo,
+                 QString::fromStdString(masks.MoneyMask().RightInfo));
+        QCOMPARE(window->field(QStringLiteral("oedFV"))->editFormat().RightInfo,
+                 QString::fromStdString(masks.MoneyMask().RightInfo));
+        // Rates and counts keep the designed formats: "%" behind, 6-digit day count.
+        QCOMPARE(window->field(QStringLiteral("oedRate"))->editFormat().RightInfo,
+                 QStringLiteral("%"));
+        QCOMPARE(window->field(QStringLiteral("oedNumDays"))->editFormat().Digits, 6);
+        QCOMPARE(window->datePicker(QStringLiteral("oedStartDate"))->displayFormat(),
+                 QStringLiteral("dd.MM.yyyy"));
+        window->close();
+        QTRY_VERIFY(m_app->main->windowTable().openCount() == 0);
+        App().masks = nullptr;
+    }
+
+    void onlyTheBalloonWindowsMarkerTurnsRedOnAChange() {
+        TCalcWindow* balloon = m_app->open(ToolKind::BalloonPayment);
+        for (const Typed& typed : Cases()[3].typed)
+            TypeInto(*balloon, typed.field, QString::fromLatin1(typed.keys));
+        Press(*balloon, "btnCalc");
+        QCOMPARE(balloon->shownMarker(), 4);
+        QVERIFY(balloon->resultsFresh());
+        balloon->choice(QStringLiteral("cbxPmtMthd"))->setCurrentIndex(1);
+        QVERIFY(!balloon->resultsFresh());
+        QCOMPARE(balloon->shownMarker(), 4);
+
+        TCalcWindow* accelerated = m_app->open(ToolKind::AccelPayment);
+        for (const Typed& typed : Cases()[2].typed)
+            TypeInto(*accelerated, typed.field, QString::fromLatin1(typed.keys));
+        Press(*accelerated, "btnCalc");
+        QCOMPARE(accelerated->shownMarker(), 0);
+        QVERIFY(accelerated->findChildren<QLabel*>(QStringLiteral("oedIntSavedMarker")).size() ==
+                1);
+        QVERIFY(accelerated->findChild<QLabel*>(QStringLiteral("oedIntSavedMarker"))->isHidden());
+    }
+
+    void aSecondCopyStartsFromTheFirstCopysCalculation_data() { addCaseColumn(); }
+
+    void aSecondCopyStartsFromTheFirstCopysCalculation() {
+        QFETCH(int, index);
+        const WindowCase& c = Cases()[static_cast<std::size_t>(index)];
+        TCalcWindow* first = m_app->open(c.kind);
+        for (const Typed& typed : c.typed)
+            TypeInto(*first, typed.field, QString::fromLatin1(typed.keys));
+        Press(*first, "btnCalc");
+        const double solved = FieldValue(*first, c.solved.field);
+        TCalcWindow* second = m_app->open(c.kind);
+        QVERIFY(second->windowTitle().endsWith(QStringLiteral(" 2")));
+        QCOMPARE(FieldValue(*second, c.typed.front().field),
+                 FieldValue(*first, c.typed.front().field));
+        // Windows that copy the results along show the first copy's solved value too.
+        if (IsTyped(c, c.solved.field))
+            QCOMPARE(FieldValue(*second, c.solved.field), solved);
     }
 };
 
