@@ -53,7 +53,9 @@ void TCalcWindow::buildCalculatorPage(QWidget* page) {
         marker->hide();
         grid->addWidget(label, row, 0);
         grid->addWidget(edit, row, 1);
-        grid->addWidget(marker, row, 2);
+        // Windows without markers give their column to the fields.
+        if (m_desc.markers)
+            grid->addWidget(marker, row, 2);
         ++row;
         m_fieldLabels.push_back(label);
         m_edits.push_back(edit);

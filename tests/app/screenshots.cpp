@@ -25,6 +25,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -103,6 +104,10 @@ void SaveCalculators(QWidget& owner, const QString& folder) {
             start->setDate(QDate(2026, 3, 1));
         window->calc();
         Save(*window, folder, shot.file);
+        auto* pages = window->findChild<QTabWidget*>();
+        pages->setCurrentIndex(TCalcWindow::OptionsPage);
+        Save(*window, folder, shot.file + QStringLiteral("-options"));
+        pages->setCurrentIndex(TCalcWindow::CalculatorPage);
         window->close();
     }
 }
