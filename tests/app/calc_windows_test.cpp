@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 namespace {
 
@@ -527,6 +528,29 @@ private slots:
         // Windows that copy the results along show the first copy's solved value too.
         if (IsTyped(c, c.solved.field))
             QCOMPARE(FieldValue(*second, c.solved.field), solved);
+    }
+
+    void theMainWindowOpensTwoCopiesOfEachCalculator_data() { addCaseColumn(); }
+
+    void theMainWindowOpensTwoCopiesOfEachCalculator() {
+        QFETCH(int, index);
+        const WindowCase& c = Cases()[static_cast<std::size_t>(index)];
+        QToolButton* button = m_app->main->launchButton(c.kind);
+        QVERIFY(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTRY_COMPARE(m_app->main->windowTable().openCount(), 1);
+        m_app->main->launchAction(c.kind)->trigger();
+        QTRY_COMPARE(m_app->main->windowTable().openCount(), 2);
+        QStringList captions;
+        for (QAction* item : m_app->main->windowsMenu()->actions())
+            captions << item->text();
+        QString second = QString::fromUtf8(c.caption);
+        second.back() = QLatin1Char('2');
+        QCOMPARE(captions, (QStringList{QString::fromUtf8(c.caption), second}));
+        m_app->main->launchAction(c.kind)->trigger();
+        QCOMPARE(m_app->main->windowTable().openCount(), 2);
+        QCOMPARE(m_app->prompts.informed + m_app->prompts.warned + m_app->prompts.failed,
+                 QStringList{QStringLiteral("Maximum number of this calculator displayed.")});
     }
 };
 
